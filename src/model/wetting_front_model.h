@@ -1,0 +1,73 @@
+#pragma once
+// The wetting front model: turns the five input texts into every result of
+// one run, for the light and the heavy soil.
+//
+// Several results are formatted into texts and parsed back before they are
+// used further, so the display rounding is part of the arithmetic.
+//
+// A run writes into a ModelResults object step by step. When a step fails
+// (a text that is not a number, a zero divisor) the failure propagates and
+// everything written before it stays; everything else keeps the value it
+// had before the run. The window mirrors the results object into its labels.
+
+#include <optional>
+#include <string>
+
+namespace morvane {
+
+// The four volumetric water contents of one soil.
+struct SoilRecord {
+    double fieldCapacity;
+    double wiltingPoint;
+    double detectionContent;  // the soil must be wetted to this for a detector to respond
+    double upperContent;
+};
+
+inline constexpr SoilRecord kLightSoil{0.14, 0.07, 0.18, 0.25};
+inline constexpr SoilRecord kHeavySoil{0.32, 0.22, 0.34, 0.38};
+
+// The five input texts exactly as typed (blanks included).
+struct ModelInputs {
+    std::string appRate = "10";      // R, mm/h
+    std::string duration = "2.5";    // H, h
+    std::string days = "5";          // N, days since the last irrigation
+    std::string cropWaterUse = "5";  // U, mm/day
+    std::string rootZone = "500";    // Z, mm
+};
+
+// The depths a run computes for one soil (mm, or a fraction for the water
+// content). A value is empty until a run reaches the step that computes it.
+struct SoilDepths {
+    std::optional<double> initialWaterContent;
+    std::optional<double> upperContentDepth;
+    std::optional<double> maxDetectionDepth;
+    std::optional<double> front48h;
+    std::optional<double> front24h;
+};
+
+// The label texts a run writes, named after the controls that show them.
+// A text is empty (std::nullopt) until a run writes it.
+struct ModelTexts {
+    std::optional<std::string> AppAmount, LtSWD, HvSWD;
+    std::optional<std::string> LtTAW, LtAW, LtSTO, LtSD, LtDD;
+    std::optional<std::string> HvTAW, HvAW, HvSD, HvDD, Hv1STO;
+};
+
+struct ModelResults {
+    ModelTexts texts;
+    // Storage warnings: set means the storage label is red and its warning shown.
+    std::optional<bool> ltStoWarn, HvSTOWarn;
+    // Held values of the run.
+    std::optional<double> appliedDepth;  // A, whole millimetres
+    std::optional<double> deficit;       // D = N x U
+    std::optional<double> rootZone;      // Z
+    SoilDepths light, heavy;
+};
+
+// Runs the model on the inputs, writing into results in step order.
+// Throws EConvertError for a text the parse rule rejects (inputs parsed in
+// the order rate, duration, days, crop water use, root zone), EZeroDivide or
+// EInvalidOp for a zero divisor, EOverflow for a value beyond the double range.
+void runWettingFrontModel(const ModelInputs& inputs, ModelResults& results);
+
+}  // namespace morvane

@@ -1,0 +1,31 @@
+#!/bin/bash
+# Installs what building, running and testing Morvane needs on Debian 12
+# (run as root), and generates the locales the tests switch to.
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+packages=(
+  build-essential cmake ninja-build clang libclang-rt-14-dev
+  libgtest-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg62-turbo-dev
+  fonts-liberation locales
+  xvfb xauth xdotool x11-utils imagemagick
+  desktop-file-utils appstream
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+# A comma locale and one whose decimal separator is a multibyte character.
+need_gen=0
+for entry in "de_DE.UTF-8 UTF-8:de_DE.utf8" "ps_AF UTF-8:ps_AF"; do
+  line=${entry%%:*} name=${entry##*:}
+  if ! locale -a 2>/dev/null | grep -qx "$name"; then
+    sed -i "s/^# *\(${line}\)\$/\1/" /etc/locale.gen
+    need_gen=1
+  fi
+done
+if ((need_gen)); then locale-gen >/dev/null; fi
