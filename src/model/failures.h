@@ -31,8 +31,19 @@ MORVANE_FAILURE_CLASS(EConvertError, Exception)
 MORVANE_FAILURE_CLASS(EExternal, Exception)
 MORVANE_FAILURE_CLASS(EMathError, EExternal)
 MORVANE_FAILURE_CLASS(EIntError, EExternal)
-MORVANE_FAILURE_CLASS(EDivByZero, EIntError)
 #undef MORVANE_FAILURE_CLASS
+
+// Integer faults: each has one fixed message.
+#define MORVANE_INT_FAILURE(Name, Text)                                    \
+    class Name : public EIntError {                                        \
+    public:                                                                \
+        Name() : EIntError(Text) {}                                        \
+        const char* className() const noexcept override { return #Name; } \
+    };
+
+MORVANE_INT_FAILURE(EDivByZero, "Division by zero")
+MORVANE_INT_FAILURE(EIntOverflow, "Integer overflow")
+#undef MORVANE_INT_FAILURE
 
 // Floating-point faults: each has one fixed message.
 #define MORVANE_MATH_FAILURE(Name, Text)                                   \

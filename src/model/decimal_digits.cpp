@@ -1,0 +1,100 @@
+#include "decimal_digits.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "power_of_ten.h"
+
+namespace morvane {
+namespace {
+
+constexpr std::uint64_t kTenTo17 = 100000000000000000ULL;
+constexpr std::uint64_t kTenTo18 = 1000000000000000000ULL;
+
+// Number of decimal digits before the point of a value whose binary exponent
+// is binaryExponent; may be one too low (fixed by the caller) or one too high.
+int estimateDecimalExponent(int binaryExponent)
+{
+    return ((binaryExponent * 19728) >> 16) + 1;
+}
+
+std::uint64_t roundedScaled(Extended magnitude, int decimalExponent)
+{
+    // The scaled value is below 10^19, so it fits an unsigned 64-bit integer.
+    const Extended scaled = scaleByPowerOfTen(magnitude, kMaxDecimalDigits - decimalExponent);
+    return static_cast<std::uint64_t>(std::nearbyint(scaled));
+}
+
+// The 18 significant digits of a finite, normal, non-zero magnitude as an
+// integer in [10^17, 10^18), and the decimal exponent that goes with it.
+std::uint64_t workingDigits(Extended magnitude, int& decimalExponent)
+{
+    decimalExponent = estimateDecimalExponent(std::ilogb(magnitude));
+    std::uint64_t working = roundedScaled(magnitude, decimalExponent);
+    if (working < kTenTo17) {
+        // The estimate was one too high: rescale so the first digit is not 0.
+        --decimalExponent;
+        working = roundedScaled(magnitude, decimalExponent);
+    }
+    if (working >= kTenTo18) {
+        working = static_cast<std::uint64_t>(std::nearbyint(static_cast<Extended>(working) / 10));
+        ++decimalExponent;
+    }
+    return working;
+}
+
+// Rounds the digits half away from zero, keeping `keep` of them (keep < 18).
+// Returns how many digits remain; a carry out of the first digit leaves "1"
+// and raises the exponent.
+int roundDigitsAt(char (&digits)[kMaxDecimalDigits], int keep, int& exponent)
+{
+    if (digits[keep] < '5') return keep;
+    int position = keep - 1;
+    while (position >= 0 && digits[position] == '9') --position;
+    if (position < 0) {
+        digits[0] = '1';
+        ++exponent;
+        return 1;
+    }
+    ++digits[position];
+    return position + 1;
+}
+
+}  // namespace
+
+DecimalDigits toDecimalDigits(Extended value, int precision, int decimals)
+{
+    DecimalDigits result;
+    if (std::isnan(value)) {
+        result.exponent = kNotANumberExponent;
+        return result;
+    }
+    if (std::isinf(value)) {
+        result.exponent = kInfinityExponent;
+        result.negative = value < 0;
+        return result;
+    }
+    if (std::fpclassify(value) != FP_NORMAL) return result;  // zero or subnormal
+
+    int exponent = 0;
+    std::uint64_t working = workingDigits(std::fabs(value), exponent);
+    for (int i = kMaxDecimalDigits - 1; i >= 0; --i) {
+        result.digits[i] = static_cast<char>('0' + working % 10);
+        working /= 10;
+    }
+
+    const long long wanted = static_cast<long long>(exponent) + decimals;
+    if (wanted < 0) return result;
+    const int keep = static_cast<int>(std::min<long long>(wanted, precision));
+    int count = keep >= kMaxDecimalDigits ? kMaxDecimalDigits
+                                           : roundDigitsAt(result.digits, keep, exponent);
+    while (count > 0 && result.digits[count - 1] == '0') --count;
+
+    result.exponent = static_cast<std::int16_t>(exponent);
+    result.digitCount = count;
+    result.negative = count > 0 && value < 0;
+    return result;
+}
+
+}  // namespace morvane

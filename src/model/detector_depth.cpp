@@ -1,0 +1,35 @@
+#include "detector_depth.h"
+
+#include "checked_arithmetic.h"
+#include "numeric_ops.h"
+
+namespace morvane {
+namespace {
+
+constexpr Extended kShallowestDetector = 150;
+
+Extended atLeastShallowest(Extended depth)
+{
+    return maximum(kShallowestDetector, static_cast<Extended>(roundToFive(depth)));
+}
+
+}  // namespace
+
+std::int64_t roundToFive(Extended value)
+{
+    const std::int64_t whole = roundToInteger(value);
+    const QuotientRemainder byFive = truncatingDivision(whole, 5);
+    return byFive.remainder >= 3 ? 5 * byFive.quotient + 5 : 5 * byFive.quotient;
+}
+
+Extended shallowDetectorDepth(double rootZone)
+{
+    return atLeastShallowest(checkedDivide(rootZone, 3));
+}
+
+Extended deepDetectorDepth(double rootZone)
+{
+    return atLeastShallowest(checkedDivide(checkedMultiply(rootZone, 2), 3));
+}
+
+}  // namespace morvane

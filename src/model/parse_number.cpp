@@ -1,0 +1,107 @@
+#include "parse_number.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "failures.h"
+#include "number_format_settings.h"
+#include "power_of_ten.h"
+
+namespace morvane {
+namespace {
+
+// Exponent digits stop being read once the exponent reaches this; any digit
+// left over then makes the text invalid.
+constexpr int kExponentReadLimit = 500;
+// Scaling saturates beyond this many powers of ten in either direction.
+constexpr long long kScaleClamp = 5120;
+
+[[noreturn]] void rejectText(std::string_view text)
+{
+    throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
+}
+
+class TextReader {
+public:
+    explicit TextReader(std::string_view text) : text_(text) {}
+
+    bool atEnd() const { return position_ == text_.size(); }
+    bool nextIs(char c) const { return !atEnd() && text_[position_] == c; }
+    bool nextIsDigit() const
+    {
+        return !atEnd() && text_[position_] >= '0' && text_[position_] <= '9';
+    }
+    int takeDigit() { return text_[position_++] - '0'; }
+    bool skipIf(char c)
+    {
+        if (!nextIs(c)) return false;
+        ++position_;
+        return true;
+    }
+    void skipBlanks()
+    {
+        while (skipIf(' ')) {}
+    }
+
+private:
+    std::string_view text_;
+    std::size_t position_ = 0;
+};
+
+// Reads an optional "+" or "-"; true when it was "-".
+bool readSign(TextReader& reader)
+{
+    if (reader.skipIf('-')) return true;
+    reader.skipIf('+');
+    return false;
+}
+
+}  // namespace
+
+Extended parseNumber(std::string_view text)
+{
+    const char separator = numberFormatSettings().decimalSeparator;
+    TextReader reader(text);
+
+    reader.skipBlanks();
+    const bool negative = readSign(reader);
+
+    Extended accumulator = 0;
+    bool consumedMantissa = false;
+    while (reader.nextIsDigit()) {
+        accumulator = accumulator * 10 + reader.takeDigit();
+        consumedMantissa = true;
+    }
+    long long fractionDigits = 0;
+    if (reader.skipIf(separator)) {
+        consumedMantissa = true;
+        while (reader.nextIsDigit()) {
+            accumulator = accumulator * 10 + reader.takeDigit();
+            ++fractionDigits;
+        }
+    }
+    if (!consumedMantissa) rejectText(text);
+
+    int exponent = 0;
+    bool negativeExponent = false;
+    if (reader.skipIf('E') || reader.skipIf('e')) {
+        negativeExponent = readSign(reader);
+        while (exponent < kExponentReadLimit && reader.nextIsDigit())
+            exponent = exponent * 10 + reader.takeDigit();
+    }
+
+    reader.skipBlanks();
+    if (!reader.atEnd()) rejectText(text);
+    // Too many digits for the extended range: the text is not a number.
+    if (std::isinf(accumulator)) rejectText(text);
+
+    const long long scale =
+        std::clamp((negativeExponent ? -exponent : exponent) - fractionDigits,
+                   -kScaleClamp, kScaleClamp);
+    Extended value = scaleByPowerOfTen(accumulator, static_cast<int>(scale));
+    if (std::isinf(value)) rejectText(text);
+    return negative ? -value : value;
+}
+
+}  // namespace morvane
