@@ -1,0 +1,117 @@
+#include "application.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QStyleFactory>
+#include <QWidget>
+
+#include "application_title.h"
+#include "error_text.h"
+#include "failures.h"
+#include "floating_point_environment.h"
+#include "module_info.h"
+#include "number_format_settings.h"
+
+namespace morvane {
+namespace {
+
+struct FailureDescription {
+    QString className;
+    QString message;
+};
+
+FailureDescription describe(std::exception_ptr failure)
+{
+    try {
+        std::rethrow_exception(failure);
+    } catch (const Exception& e) {
+        return {QString::fromLatin1(e.className()), QString::fromStdString(e.message())};
+    } catch (const std::exception& e) {
+        return {QStringLiteral("std::exception"), QString::fromLocal8Bit(e.what())};
+    } catch (...) {
+        return {QStringLiteral("Exception"), QString()};
+    }
+}
+
+}  // namespace
+
+TApplication::TApplication(int& argc, char** argv)
+    : QApplication(argc, argv),
+      title_(applicationTitleFromFileName(executableFilePath()))
+{
+    // One widget style on every desktop, so that every control looks and
+    // measures the same everywhere.
+    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    setApplicationName(title_);
+}
+
+TApplication* TApplication::instance()
+{
+    return qobject_cast<TApplication*>(QCoreApplication::instance());
+}
+
+void TApplication::setErrorReporter(ErrorReporter* reporter) { substitute_ = reporter; }
+
+ErrorReporter& TApplication::reporter()
+{
+    return substitute_ ? *substitute_ : messageBox_;
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        handleException(std::current_exception());
+        return true;  // the event counts as processed
+    }
+}
+
+bool TApplication::event(QEvent* event)
+{
+    // The user changed the regional settings: the next parse and format use
+    // the new decimal separator.
+    if (event->type() == QEvent::LocaleChange)
+        loadNumberFormatSettings();
+    return QApplication::event(event);
+}
+
+void TApplication::prepareForErrorBox()
+{
+    // A press or drag in progress ends before the box takes the input.
+    if (QWidget* grabber = QWidget::mouseGrabber())
+        grabber->releaseMouse();
+    // The failure may have left fault flags behind; the next calculation
+    // starts clean.
+    resetFloatingPointEnvironment();
+}
+
+void TApplication::handleException(std::exception_ptr failure)
+{
+    prepareForErrorBox();
+    try {
+        std::rethrow_exception(failure);
+    } catch (const Exception& e) {
+        showErrorBoxFor(e);
+    } catch (...) {
+        showApplicationError(failure);
+    }
+}
+
+void TApplication::showErrorBoxFor(const Exception& failure)
+{
+    reporter().showErrorBox(title_, withClosingPeriod(QString::fromStdString(failure.message())));
+}
+
+void TApplication::showApplicationError(std::exception_ptr failure)
+{
+    prepareForErrorBox();
+    const FailureDescription description = describe(failure);
+    const QString moduleName = QFileInfo(executableFilePath()).fileName();
+    const quintptr address = addressWithinModule(__builtin_return_address(0));
+    reporter().showErrorBox(applicationErrorCaption(),
+                            applicationErrorText(description.className, moduleName,
+                                                 address, description.message));
+}
+
+}  // namespace morvane

@@ -1,0 +1,17 @@
+#pragma once
+// A panel: a rectangle in its own colour with a one-pixel raised bevel.
+
+#include <QColor>
+#include <QFrame>
+
+namespace morvane {
+
+class TPanel : public QFrame {
+public:
+    TPanel(QWidget* parent, const QString& name, QRect geometry, QColor colour);
+
+    QColor color() const;
+    void setColor(QColor colour);
+};
+
+}  // namespace morvane
