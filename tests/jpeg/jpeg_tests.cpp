@@ -170,6 +170,26 @@ INSTANTIATE_TEST_SUITE_P(Sizes, JpegRoundTripSize,
                              return testing::PrintToString(info.param);
                          });
 
+// Noise compresses badly, so this file outgrows the encoder's first block
+// (64 KiB) more than once; the flat part written after that must still
+// come back whole.
+TEST(JpegRoundTrip, KeepsALargeFileWhole)
+{
+    const QColor flat(90, 140, 200);
+    QImage image = flatImage(QSize(512, 512), flat);
+    std::mt19937 generator(7);
+    for (int y = 0; y < 256; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, generator() & 0xFFFFFF);
+
+    const QByteArray file = encodeJpeg(image, 95);
+    EXPECT_GT(file.size(), 128 * 1024);
+    const QImage decoded = decodeJpeg(file);
+    ASSERT_EQ(decoded.size(), image.size());
+    for (const QPoint inFlatPart : {QPoint(8, 272), QPoint(256, 400), QPoint(503, 503)})
+        EXPECT_LE(largestChannelDifference(decoded.pixelColor(inFlatPart), flat), 6);
+}
+
 TEST(JpegEncode, RefusesANullImage)
 {
     EXPECT_TRUE(encodeJpeg(QImage(), 85).isEmpty());
