@@ -10,7 +10,8 @@ namespace morvane {
 inline constexpr int detectorPictureWidth = 156;
 inline constexpr int detectorPictureHeight = 544;
 
-// Always the same pixels: the soil speckles come from a fixed seed.
+// Every run paints the same pixels: the soil speckles come from a fixed
+// seed.
 QImage paintDetectorPicture();
 
 }  // namespace morvane
