@@ -1,0 +1,46 @@
+#pragma once
+// Base of everything a chart owns or shows (pens, fonts, axes, tools, walls,
+// titles, series). A property setter stores the new value and, only when it
+// differs from the old one, tells the owner through OnChange, which in the end
+// marks the chart for one full redraw.
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+namespace morvane {
+
+// Raised by a chart setter that refuses a value.
+class ChartException : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class TChartObject {
+public:
+    TChartObject() = default;
+    TChartObject(const TChartObject&) = delete;
+    TChartObject& operator=(const TChartObject&) = delete;
+    virtual ~TChartObject() = default;
+
+    // Set by the owner; called after every effective change.
+    std::function<void()> OnChange;
+
+protected:
+    void Changed() const
+    {
+        if (OnChange)
+            OnChange();
+    }
+
+    template <class T>
+    void Assign(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Changed();
+    }
+};
+
+}  // namespace morvane

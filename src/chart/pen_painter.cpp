@@ -1,0 +1,173 @@
+#include "pen_painter.h"
+
+#include <QPen>
+
+#include <algorithm>
+#include <vector>
+
+namespace morvane {
+
+namespace {
+
+// On/off run lengths of each dash style for a 1-pixel pen.
+std::vector<int> DashPattern(TPenStyle style)
+{
+    switch (style) {
+    case psDash:
+        return {6, 2};
+    case psDot:
+        return {1, 1};
+    case psDashDot:
+        return {6, 2, 1, 2};
+    case psDashDotDot:
+        return {6, 2, 1, 2, 1, 2};
+    default:
+        return {};
+    }
+}
+
+QColor PenColor(const TChartPen& pen, TColor defaultColor)
+{
+    return ToQColor(pen.Color() == clDefault ? defaultColor : pen.Color());
+}
+
+// A run of pixels along the line: [first, first + length) in the line's
+// running coordinate, as a rectangle in the painter's coordinates.
+QRect RunRect(bool horizontal, int first, int length, int acrossFirst, int thickness)
+{
+    return horizontal ? QRect(first, acrossFirst, length, thickness)
+                      : QRect(acrossFirst, first, thickness, length);
+}
+
+// Fills the covered pixels [lo, hi) of a straight axis-aligned line, walking
+// the dash pattern from the start point `start` in direction `step`.
+void FillDashedRuns(QPainter& painter, const QColor& color, bool horizontal, int lo, int hi,
+                    bool forward, int acrossFirst, int thickness, const std::vector<int>& pattern,
+                    int scale)
+{
+    if (pattern.empty()) {
+        painter.fillRect(RunRect(horizontal, lo, hi - lo, acrossFirst, thickness), color);
+        return;
+    }
+    int offset = 0;  // distance from the start point
+    const int length = hi - lo;
+    for (std::size_t i = 0; offset < length; i = (i + 1) % pattern.size()) {
+        const int run = std::min(pattern[i] * scale, length - offset);
+        if (i % 2 == 0) {
+            const int first = forward ? lo + offset : hi - offset - run;
+            painter.fillRect(RunRect(horizontal, first, run, acrossFirst, thickness), color);
+        }
+        offset += run;
+    }
+}
+
+void DrawAxisAlignedLine(QPainter& painter, const TChartPen& pen, const QColor& color,
+                         bool horizontal, int across, int a, int b)
+{
+    const bool forward = a <= b;
+    int lo = forward ? a : b + 1;
+    int hi = forward ? b : a + 1;
+    const std::vector<int> pattern = DashPattern(pen.Style());
+    if (pen.Width() < 2) {
+        FillDashedRuns(painter, color, horizontal, lo, hi, forward, across, 1, pattern, 1);
+        return;
+    }
+    const int width = pen.Width();
+    const int half = width / 2;
+    const int acrossFirst = across - half;
+    if (pen.EndStyle() == esSquare) {
+        lo -= half;
+        hi += half;
+    }
+    FillDashedRuns(painter, color, horizontal, lo, hi, forward, acrossFirst, width, pattern,
+                   width);
+    if (pen.EndStyle() == esRound) {
+        painter.save();
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(color);
+        for (int end : {a, b}) {
+            const QRect disc = horizontal ? QRect(end - half, acrossFirst, width, width)
+                                          : QRect(acrossFirst, end - half, width, width);
+            painter.drawEllipse(disc);
+        }
+        painter.restore();
+    }
+}
+
+Qt::PenStyle QtStyle(TPenStyle style)
+{
+    switch (style) {
+    case psDash:
+        return Qt::DashLine;
+    case psDot:
+        return Qt::DotLine;
+    case psDashDot:
+        return Qt::DashDotLine;
+    case psDashDotDot:
+        return Qt::DashDotDotLine;
+    case psClear:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine;
+    }
+}
+
+void DrawSlantedLine(QPainter& painter, const TChartPen& pen, const QColor& color, QPoint from,
+                     QPoint to)
+{
+    QPen qpen(color);
+    qpen.setStyle(QtStyle(pen.Style()));
+    qpen.setWidth(pen.Width() < 2 ? 0 : pen.Width());
+    switch (pen.EndStyle()) {
+    case esRound:
+        qpen.setCapStyle(Qt::RoundCap);
+        qpen.setJoinStyle(Qt::RoundJoin);
+        break;
+    case esSquare:
+        qpen.setCapStyle(Qt::SquareCap);
+        qpen.setJoinStyle(Qt::BevelJoin);
+        break;
+    case esFlat:
+        qpen.setCapStyle(Qt::FlatCap);
+        qpen.setJoinStyle(Qt::MiterJoin);
+        break;
+    }
+    painter.save();
+    painter.setPen(qpen);
+    painter.drawLine(from, to);
+    painter.restore();
+}
+
+}  // namespace
+
+void DrawPenLine(QPainter& painter, const TChartPen& pen, QPoint from, QPoint to,
+                 TColor defaultColor)
+{
+    if (!pen.Draws())
+        return;
+    const QColor color = PenColor(pen, defaultColor);
+    if (from.y() == to.y())
+        DrawAxisAlignedLine(painter, pen, color, true, from.y(), from.x(), to.x());
+    else if (from.x() == to.x())
+        DrawAxisAlignedLine(painter, pen, color, false, from.x(), from.y(), to.y());
+    else
+        DrawSlantedLine(painter, pen, color, from, to);
+}
+
+void DrawPenFrame(QPainter& painter, const TChartPen& pen, QPoint topLeft, QPoint bottomRight,
+                  TColor defaultColor)
+{
+    const QPoint topRight(bottomRight.x(), topLeft.y());
+    const QPoint bottomLeft(topLeft.x(), bottomRight.y());
+    DrawPenPolygonOutline(painter, pen, QPolygon({topLeft, topRight, bottomRight, bottomLeft}),
+                          defaultColor);
+}
+
+void DrawPenPolygonOutline(QPainter& painter, const TChartPen& pen, const QPolygon& polygon,
+                           TColor defaultColor)
+{
+    for (int i = 0; i < polygon.size(); ++i)
+        DrawPenLine(painter, pen, polygon[i], polygon[(i + 1) % polygon.size()], defaultColor);
+}
+
+}  // namespace morvane

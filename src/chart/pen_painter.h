@@ -1,0 +1,42 @@
+#pragma once
+// Turns chart pens into pixels, without antialiasing, so that rows and
+// columns are exact. Coordinates are logical pixels; pixel (x, y) is the
+// unit square whose top-left corner is (x, y).
+//
+// Coverage of a horizontal line from (a, p) to (b, p); vertical lines are the
+// same with rows and columns swapped:
+// - Pen width below 2: a 1-pixel line in the pen's style. It covers the start
+//   pixel and stops before the end pixel (a..b-1 when a <= b, b+1..a when
+//   a > b), so joined lines never paint a pixel twice. Dotted lines
+//   alternate pixels, starting with a painted pixel at the start point.
+// - Pen width w of 2 or more: rows p - w/2 .. p - w/2 + w - 1 (w/2 is integer
+//   division): width 14 at row 33 covers rows 26..39, width 3 at row 328
+//   covers 327..329. Along the line, esFlat covers the same columns as a
+//   1-pixel line, esSquare adds w/2 columns at each end, esRound adds a w x w
+//   disc centred on each end point. Dashed styles repeat their pattern
+//   scaled by w.
+// Slanted lines are handed to QPainter with the matching cap and join.
+
+#include "chart_pen.h"
+
+#include <QPainter>
+#include <QPoint>
+#include <QPolygon>
+
+namespace morvane {
+
+// Draws one line with the pen; nothing when the pen does not draw.
+// A pen colour of clDefault draws defaultColor.
+void DrawPenLine(QPainter& painter, const TChartPen& pen, QPoint from, QPoint to,
+                 TColor defaultColor = clBlack);
+
+// Draws the outline of the rectangle whose corner pixels are topLeft and
+// bottomRight (both included).
+void DrawPenFrame(QPainter& painter, const TChartPen& pen, QPoint topLeft, QPoint bottomRight,
+                  TColor defaultColor = clBlack);
+
+// Draws the closed outline of a polygon, one line per edge.
+void DrawPenPolygonOutline(QPainter& painter, const TChartPen& pen, const QPolygon& polygon,
+                           TColor defaultColor = clBlack);
+
+}  // namespace morvane

@@ -1,0 +1,16 @@
+#pragma once
+// Text measurement for chart layout. "The height of W" in a font is
+// QFontMetrics::height() (ascent + descent): the height of a text cell, the
+// same for every text of the font. Widths are horizontal advances, so texts
+// placed side by side line up.
+
+#include <QFont>
+#include <QString>
+
+namespace morvane {
+
+int TextHeight(const QFont& font);
+int TextWidth(const QFont& font, const QString& text);
+int TextAscent(const QFont& font);
+
+}  // namespace morvane
