@@ -57,6 +57,14 @@ bool readSign(TextReader& reader)
     return false;
 }
 
+// Two extended operations, each rounded to nearest: beyond 2^64 the result
+// differs from a single rounding of accumulator * 10 + digit.
+void accumulateDigit(Extended& accumulator, int digit)
+{
+    accumulator *= 10;
+    accumulator += digit;
+}
+
 }  // namespace
 
 Extended parseNumber(std::string_view text)
@@ -70,14 +78,14 @@ Extended parseNumber(std::string_view text)
     Extended accumulator = 0;
     bool consumedMantissa = false;
     while (reader.nextIsDigit()) {
-        accumulator = accumulator * 10 + reader.takeDigit();
+        accumulateDigit(accumulator, reader.takeDigit());
         consumedMantissa = true;
     }
     long long fractionDigits = 0;
     if (reader.skipIf(separator)) {
         consumedMantissa = true;
         while (reader.nextIsDigit()) {
-            accumulator = accumulator * 10 + reader.takeDigit();
+            accumulateDigit(accumulator, reader.takeDigit());
             ++fractionDigits;
         }
     }
