@@ -5,6 +5,12 @@
 #include <QStyleFactory>
 #include <QWidget>
 
+#include <cxxabi.h>
+
+#include <cstdlib>
+#include <memory>
+#include <typeinfo>
+
 #include "application_title.h"
 #include "error_text.h"
 #include "failures.h"
@@ -20,6 +26,18 @@ struct FailureDescription {
     QString message;
 };
 
+// The readable name of the type of the exception being handled.
+QString currentExceptionTypeName()
+{
+    const std::type_info* type = abi::__cxa_current_exception_type();
+    if (!type)
+        return QStringLiteral("Exception");
+    int status = 0;
+    const std::unique_ptr<char, decltype(&std::free)> demangled(
+        abi::__cxa_demangle(type->name(), nullptr, nullptr, &status), &std::free);
+    return QString::fromLatin1(status == 0 ? demangled.get() : type->name());
+}
+
 FailureDescription describe(std::exception_ptr failure)
 {
     try {
@@ -27,9 +45,9 @@ FailureDescription describe(std::exception_ptr failure)
     } catch (const Exception& e) {
         return {QString::fromLatin1(e.className()), QString::fromStdString(e.message())};
     } catch (const std::exception& e) {
-        return {QStringLiteral("std::exception"), QString::fromLocal8Bit(e.what())};
+        return {currentExceptionTypeName(), QString::fromLocal8Bit(e.what())};
     } catch (...) {
-        return {QStringLiteral("Exception"), QString()};
+        return {currentExceptionTypeName(), QString()};
     }
 }
 

@@ -1,0 +1,32 @@
+#pragma once
+// Test helpers: an error reporter that records the boxes instead of showing
+// them, and a main() that runs a QTest class inside a TApplication.
+
+#include <QList>
+#include <QString>
+#include <QTest>
+
+#include "application.h"
+#include "error_reporter.h"
+
+struct ShownBox {
+    QString caption;
+    QString text;
+};
+
+class CapturingReporter : public morvane::ErrorReporter {
+public:
+    void showErrorBox(const QString& caption, const QString& text) override
+    {
+        boxes.append({caption, text});
+    }
+    QList<ShownBox> boxes;
+};
+
+#define MORVANE_APP_TEST_MAIN(TestClass)                    \
+    int main(int argc, char** argv)                         \
+    {                                                       \
+        morvane::TApplication application(argc, argv);      \
+        TestClass test;                                     \
+        return QTest::qExec(&test, argc, argv);             \
+    }

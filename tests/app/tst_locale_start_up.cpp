@@ -1,0 +1,42 @@
+// Start-up in the user's locale: the default texts are shown with the
+// locale's decimal separator, so the first calculation succeeds and writes
+// its results with that separator too. Run once per locale by CTest, which
+// names the separator the locale must give in EXPECTED_DECIMAL_SEPARATOR.
+
+#include <memory>
+
+#include "capturing_reporter.h"
+#include "number_format_settings.h"
+#include "window_probe.h"
+
+using namespace morvane;
+
+class TestLocaleStartUp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsCleanlyInTheLocale()
+    {
+        const QString separator = qEnvironmentVariable("EXPECTED_DECIMAL_SEPARATOR");
+        QCOMPARE(separator.size(), 1);
+        // The program loads its settings before the application object.
+        loadNumberFormatSettings();
+        QCOMPARE(QString(QLatin1Char(numberFormatSettings().decimalSeparator)), separator);
+
+        CapturingReporter reporter;
+        TApplication::instance()->setErrorReporter(&reporter);
+        auto window = std::make_unique<TForm1>();
+        const WindowProbe probe(*window);
+        TApplication::instance()->setErrorReporter(nullptr);
+
+        QVERIFY(reporter.boxes.isEmpty());
+        QCOMPARE(probe.control<QLineEdit>("Duration")->text(), "2" + separator + "5");
+        QCOMPARE(probe.labelText("AppAmount"), QStringLiteral("25"));
+        QCOMPARE(probe.labelText("LtTAW"), "35" + separator + "0");
+        QCOMPARE(probe.labelText("HvAW"), "25" + separator + "0");
+        QCOMPARE(probe.labelText("LtSTO"), QStringLiteral("29%"));
+    }
+};
+
+MORVANE_APP_TEST_MAIN(TestLocaleStartUp)
+#include "tst_locale_start_up.moc"

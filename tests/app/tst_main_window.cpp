@@ -1,0 +1,465 @@
+// The main window in use: start-up results, failures shown in the error box,
+// the deep-detector labels, the layout and the keyboard.
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+#include "capturing_reporter.h"
+#include "failures.h"
+#include "label.h"
+#include "labeled_edit.h"
+#include "number_format_settings.h"
+#include "panel.h"
+#include "startup.h"
+#include "window_probe.h"
+
+using namespace morvane;
+
+namespace {
+
+const QString kBadDuration = QStringLiteral("'abc' is not a valid floating point value.");
+const QString kZeroDivide = QStringLiteral("Floating point division by zero.");
+
+// The result labels and their texts for the default inputs.
+const QList<std::pair<const char*, const char*>> kDefaultResults = {
+    {"AppAmount", "25"}, {"LtSWD", "25"},  {"HvSWD", "25"},   {"LtTAW", "35.0"},
+    {"LtAW", "10.0"},    {"LtSTO", "29%"}, {"LtSD", "165"},   {"LtDD", "335"},
+    {"HvTAW", "50.0"},   {"HvAW", "25.0"}, {"Hv1STO", "50%"}, {"HvSD", "165"},
+    {"HvDD", "335"},
+};
+
+TApplication& application() { return *TApplication::instance(); }
+
+// A widget whose paint or mouse press fails, like a chart or a handler would.
+class FailingWidget : public QWidget {
+public:
+    std::function<void()> onPaint = [] {};
+    std::function<void()> onPress = [] {};
+
+protected:
+    void paintEvent(QPaintEvent*) override { onPaint(); }
+    void mousePressEvent(QMouseEvent*) override { onPress(); }
+};
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private:
+    CapturingReporter reporter_;
+    std::unique_ptr<TForm1> window_;
+
+    WindowProbe probe() { return WindowProbe(*window_); }
+
+    void compareDefaultResults()
+    {
+        for (const auto& [name, text] : kDefaultResults)
+            QCOMPARE(probe().labelText(name), QString::fromLatin1(text));
+    }
+
+private slots:
+    void init()
+    {
+        reporter_.boxes.clear();
+        application().setErrorReporter(&reporter_);
+        window_ = std::make_unique<TForm1>();
+        window_->show();
+    }
+    void cleanup()
+    {
+        window_.reset();
+        application().setErrorReporter(nullptr);
+    }
+
+    void startUpShowsDefaultResults()
+    {
+        QVERIFY(reporter_.boxes.isEmpty());
+        compareDefaultResults();
+        QCOMPARE(probe().control<QLineEdit>("Duration")->text(), QStringLiteral("2.5"));
+        QCOMPARE(probe().control<QStackedWidget>("Notebook1")->currentWidget()->objectName(),
+                 QStringLiteral("LightPage"));
+        QVERIFY(probe().control("TabSet1")->isHidden());
+        QVERIFY(probe().control("ltStoWarn")->isHidden());
+        QVERIFY(probe().control("HvSTOWarn")->isHidden());
+        QVERIFY(!probe().control("LtDD")->isHidden());
+    }
+
+    void recalculatingTwiceChangesNothing()
+    {
+        probe().pressRecalculate();
+        probe().pressRecalculate();
+        QVERIFY(reporter_.boxes.isEmpty());
+        compareDefaultResults();
+    }
+
+    void badDurationShowsOneBoxAndKeepsAppliedDepth()
+    {
+        probe().type("Duration", QStringLiteral("abc"));
+        probe().type("Ltsdepth", QStringLiteral("600"));
+        probe().pressRecalculate();
+        QCOMPARE(reporter_.boxes.size(), 1);
+        QCOMPARE(reporter_.boxes[0].caption, application().title());
+        QCOMPARE(reporter_.boxes[0].text, kBadDuration);
+        compareDefaultResults();
+        QVERIFY(window_->isVisible());
+
+        probe().type("Duration", QStringLiteral("3"));
+        probe().pressRecalculate();
+        QCOMPARE(reporter_.boxes.size(), 1);
+        QCOMPARE(probe().labelText("AppAmount"), QStringLiteral("30"));
+        QCOMPARE(probe().labelText("LtTAW"), QStringLiteral("42.0"));
+        QCOMPARE(probe().labelText("LtAW"), QStringLiteral("17.0"));
+        QCOMPARE(probe().labelText("LtSTO"), QStringLiteral("40%"));
+        QCOMPARE(probe().labelText("HvTAW"), QStringLiteral("60.0"));
+        QCOMPARE(probe().labelText("Hv1STO"), QStringLiteral("58%"));
+        QCOMPARE(probe().labelText("LtSD"), QStringLiteral("200"));
+        QCOMPARE(probe().labelText("LtDD"), QStringLiteral("400"));
+        QCOMPARE(probe().labelText("HvDD"), QStringLiteral("400"));
+    }
+
+    void zeroDaysUpdatesWhatWasWrittenBeforeTheFailure()
+    {
+        probe().type("Duration", QStringLiteral("3"));
+        probe().type("LtDIrrig", QStringLiteral("0"));
+        probe().pressRecalculate();
+        QCOMPARE(reporter_.boxes.size(), 1);
+        QCOMPARE(reporter_.boxes[0].caption, application().title());
+        QCOMPARE(reporter_.boxes[0].text, kZeroDivide);
+        QCOMPARE(probe().labelText("AppAmount"), QStringLiteral("30"));
+        QCOMPARE(probe().labelText("LtSWD"), QStringLiteral("0"));
+        QCOMPARE(probe().labelText("HvSWD"), QStringLiteral("0"));
+        QCOMPARE(probe().labelText("LtTAW"), QStringLiteral("35.0"));
+        QCOMPARE(probe().labelText("LtAW"), QStringLiteral("10.0"));
+        QCOMPARE(probe().labelText("LtSTO"), QStringLiteral("29%"));
+        QCOMPARE(probe().labelText("Hv1STO"), QStringLiteral("50%"));
+        QCOMPARE(probe().labelText("LtSD"), QStringLiteral("165"));
+
+        probe().type("Duration", QStringLiteral("2.5"));
+        probe().type("LtDIrrig", QStringLiteral("5"));
+        probe().pressRecalculate();
+        QCOMPARE(reporter_.boxes.size(), 1);
+        compareDefaultResults();
+    }
+
+    void deepDetectorFollowsRootZone_data()
+    {
+        QTest::addColumn<QString>("rootZone");
+        QTest::addColumn<bool>("deepShown");
+        QTest::addColumn<QString>("deepDepth");
+        QTest::newRow("299 hides") << "299" << false << "200";
+        QTest::newRow("300 shows") << "300" << true << "200";
+        QTest::newRow("250 hides") << "250" << false << "165";
+    }
+    void deepDetectorFollowsRootZone()
+    {
+        QFETCH(QString, rootZone);
+        QFETCH(bool, deepShown);
+        QFETCH(QString, deepDepth);
+        probe().type("Ltsdepth", rootZone);
+        probe().pressRecalculate();
+        QVERIFY(reporter_.boxes.isEmpty());
+        for (const char* name : {"Label26", "LtDD", "Label12", "HvDD"})
+            QCOMPARE(probe().control(name)->isHidden(), !deepShown);
+        for (const char* name : {"Label9", "Label8", "Label25", "LtSD", "Label11", "HvSD"})
+            QVERIFY(!probe().control(name)->isHidden());
+        if (deepShown)
+            QCOMPARE(probe().labelText("LtDD"), deepDepth);
+    }
+
+    void negativeStorageTurnsRedAndWarns()
+    {
+        probe().type("LtDIrrig", QStringLiteral("10"));
+        probe().pressRecalculate();
+        QCOMPARE(probe().labelText("LtSTO"), QStringLiteral("-43%"));
+        QCOMPARE(probe().control<TLabel>("LtSTO")->fontColour(), QColor(255, 0, 0));
+        QVERIFY(!probe().control("ltStoWarn")->isHidden());
+        QCOMPARE(probe().labelText("Hv1STO"), QStringLiteral("0%"));
+        QCOMPARE(probe().control<TLabel>("Hv1STO")->fontColour(), QColor(0, 0, 0));
+        QVERIFY(probe().control("HvSTOWarn")->isHidden());
+
+        probe().type("LtDIrrig", QStringLiteral("5"));
+        probe().pressRecalculate();
+        QCOMPARE(probe().control<TLabel>("LtSTO")->fontColour(), QColor(0, 0, 0));
+        QVERIFY(probe().control("ltStoWarn")->isHidden());
+    }
+
+    void enterDoesNotRecalculate()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        probe().type("Duration", QStringLiteral("3"));
+        for (const char* name : {"Duration", "BitBtn1"}) {
+            QWidget* control = probe().control(name);
+            control->setFocus();
+            QTest::keyClick(control, Qt::Key_Return);
+            QTest::keyClick(control, Qt::Key_Enter);
+        }
+        QCOMPARE(probe().labelText("AppAmount"), QStringLiteral("25"));
+    }
+
+    void tabKeyFollowsInputOrder()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        const char* order[] = {"Ltsdepth", "LtCWU", "LtDIrrig", "BitBtn1", "Duration", "AppRate"};
+        probe().control(order[0])->setFocus();
+        for (const char* name : order) {
+            QCOMPARE(QApplication::focusWidget(), probe().control(name));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), probe().control(order[0]));
+    }
+
+    void tabStripPagesMatchIgnoringCase()
+    {
+        auto* tabs = probe().control<QTabBar>("TabSet1");
+        auto* notebook = probe().control<QStackedWidget>("Notebook1");
+        tabs->setCurrentIndex(1);
+        QCOMPARE(notebook->currentWidget()->objectName(), QStringLiteral("HeavyPage"));
+        tabs->setCurrentIndex(0);
+        QCOMPARE(notebook->currentWidget()->objectName(), QStringLiteral("LightPage"));
+    }
+
+    void windowIsFixedSize()
+    {
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Morvane"));
+        QCOMPARE(window_->size(), QSize(862, 628));
+        QCOMPARE(window_->minimumSize(), QSize(862, 628));
+        QCOMPARE(window_->maximumSize(), QSize(862, 628));
+        QVERIFY(!(window_->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(window_->windowFlags() & Qt::WindowMinimizeButtonHint);
+    }
+
+    void controlGeometry_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("Panel1") << "Panel1" << QRect(0, 0, 862, 628);
+        QTest::newRow("Panel2") << "Panel2" << QRect(1, 1, 860, 176);
+        QTest::newRow("Panel3") << "Panel3" << QRect(24, 8, 601, 161);
+        QTest::newRow("Notebook1") << "Notebook1" << QRect(1, 1, 599, 135);
+        QTest::newRow("AppRate") << "AppRate" << QRect(664, 24, 161, 19);
+        QTest::newRow("Duration") << "Duration" << QRect(664, 80, 161, 19);
+        QTest::newRow("Label3") << "Label3" << QRect(664, 112, 121, 17);
+        QTest::newRow("AppAmount") << "AppAmount" << QRect(792, 112, 25, 17);
+        QTest::newRow("BitBtn1") << "BitBtn1" << QRect(664, 144, 161, 25);
+        QTest::newRow("Ltsdepth") << "Ltsdepth" << QRect(8, 16, 129, 19);
+        QTest::newRow("LtCWU") << "LtCWU" << QRect(8, 56, 129, 19);
+        QTest::newRow("LtDIrrig") << "LtDIrrig" << QRect(8, 96, 129, 19);
+        QTest::newRow("ltStoWarn") << "ltStoWarn" << QRect(408, 80, 177, 17);
+        QTest::newRow("HvSTOWarn") << "HvSTOWarn" << QRect(408, 104, 177, 17);
+        QTest::newRow("Chart1") << "Chart1" << QRect(64, 192, 137, 401);
+        QTest::newRow("Chart2") << "Chart2" << QRect(240, 192, 137, 401);
+        QTest::newRow("warn24h") << "warn24h" << QRect(80, 592, 106, 13);
+        QTest::newRow("warn24h2") << "warn24h2" << QRect(272, 592, 106, 13);
+        QTest::newRow("Image1") << "Image1" << QRect(424, 224, 289, 353);
+        QTest::newRow("Image2") << "Image2" << QRect(728, 184, 97, 417);
+    }
+    void controlGeometry()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QCOMPARE(probe().control(name.toLatin1().constData())->geometry(), geometry);
+    }
+
+    void labelPositions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QPoint>("position");
+        const QList<std::pair<const char*, QPoint>> labels = {
+            {"Label4", {824, 112}},  {"Label15", {216, 8}},   {"LtSWD", {368, 8}},
+            {"Label19", {216, 80}},  {"LtSTO", {368, 80}},    {"Label5", {216, 104}},
+            {"Hv1STO", {368, 104}},  {"Label25", {440, 8}},   {"LtSD", {544, 8}},
+            {"Label8", {576, 8}},    {"Label26", {440, 40}},  {"LtDD", {544, 40}},
+            {"Label9", {576, 40}},   {"LtTAW", {368, 56}},    {"LtAW", {368, 80}},
+            {"Label6", {80, 176}},   {"Label7", {264, 176}},
+        };
+        for (const auto& [name, position] : labels)
+            QTest::newRow(name) << QString::fromLatin1(name) << position;
+    }
+    void labelPositions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QPoint, position);
+        QCOMPARE(probe().control(name.toLatin1().constData())->pos(), position);
+    }
+
+    void editLabelsSitAboveTheirEdits()
+    {
+        for (const char* name : {"AppRate", "Duration", "Ltsdepth", "LtCWU", "LtDIrrig",
+                                 "Hvsdepth", "HvCWU", "HvDIrrig"}) {
+            auto* edit = probe().control<TLabeledEdit>(name);
+            const QRect label = edit->EditLabel()->geometry();
+            QCOMPARE(label.left(), edit->x());
+            QCOMPARE(label.top() + label.height(), edit->y() - 3);
+            QCOMPARE(edit->EditLabel()->size(), edit->EditLabel()->sizeHint());
+        }
+    }
+
+    void fontsAndColours_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("pixelSize");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("AppRate label") << "AppRateLabel" << 11 << true << QColor(0, 255, 255);
+        QTest::newRow("Label3") << "Label3" << 13 << true << QColor(0, 255, 255);
+        QTest::newRow("AppAmount") << "AppAmount" << 13 << true << QColor(255, 255, 255);
+        QTest::newRow("Ltsdepth label") << "LtsdepthLabel" << 12 << true << QColor(0, 0, 0);
+        QTest::newRow("LtSWD") << "LtSWD" << 12 << true << QColor(0, 0, 0);
+        QTest::newRow("LtSTO") << "LtSTO" << 11 << true << QColor(0, 0, 0);
+        QTest::newRow("ltStoWarn") << "ltStoWarn" << 11 << true << QColor(255, 0, 0);
+        QTest::newRow("Label6") << "Label6" << 13 << true << QColor(0, 0, 0);
+        QTest::newRow("warn24h") << "warn24h" << 11 << false << QColor(255, 0, 0);
+        QTest::newRow("LtTAW") << "LtTAW" << 11 << false << QColor(0, 0, 0);
+    }
+    void fontsAndColours()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, pixelSize);
+        QFETCH(bool, bold);
+        QFETCH(QColor, colour);
+        auto* label = probe().control<TLabel>(name.toLatin1().constData());
+        QCOMPARE(label->font().pixelSize(), pixelSize);
+        QCOMPARE(label->font().bold(), bold);
+        QCOMPARE(label->fontColour(), colour);
+    }
+
+    void panelColours()
+    {
+        QCOMPARE(probe().control<TPanel>("Panel1")->color(), QColor(255, 251, 240));
+        QCOMPARE(probe().control<TPanel>("Panel2")->color(), QColor(0, 128, 128));
+        QCOMPARE(probe().control<TPanel>("Panel3")->color(), QColor(255, 255, 255));
+        for (const char* chart : {"Chart1", "Chart2"})
+            QCOMPARE(probe().control(chart)->palette().color(QPalette::Window),
+                     QColor(240, 202, 166));
+        QCOMPARE(window_->palette().color(QPalette::Window), QColor(240, 202, 166));
+    }
+
+    void detectorPictureIsStretchedToItsControl()
+    {
+        const QPixmap picture = probe().control<QLabel>("Image2")->pixmap();
+        QCOMPARE(picture.size(), QSize(97, 417));
+    }
+
+    void everyInputAndResultHasAnAccessibleName()
+    {
+        for (const char* name : {"AppRate", "Duration", "Ltsdepth", "LtCWU", "LtDIrrig",
+                                 "Hvsdepth", "HvCWU", "HvDIrrig", "BitBtn1", "AppAmount",
+                                 "LtSWD", "HvSWD", "LtTAW", "LtAW", "LtSTO", "LtSD", "LtDD",
+                                 "HvTAW", "HvAW", "HvSD", "HvDD", "Hv1STO"})
+            QVERIFY2(!probe().control(name)->accessibleName().isEmpty(), name);
+    }
+
+    void localeChangeReloadsTheSeparator()
+    {
+        const QByteArray saved = qgetenv("LC_ALL");
+        qputenv("LC_ALL", "de_DE.utf8");
+        QEvent localeChange(QEvent::LocaleChange);
+        QCoreApplication::sendEvent(qApp, &localeChange);
+        const char separator = numberFormatSettings().decimalSeparator;
+        probe().pressRecalculate();  // "2.5" is no number with ","
+        probe().type("Duration", QStringLiteral("2,5"));
+        probe().pressRecalculate();
+        const QString tawAfter = probe().labelText("LtTAW");
+
+        qputenv("LC_ALL", saved);
+        QCoreApplication::sendEvent(qApp, &localeChange);
+        QCOMPARE(separator, ',');
+        QCOMPARE(reporter_.boxes.size(), 1);
+        QCOMPARE(reporter_.boxes[0].text,
+                 QStringLiteral("'2.5' is not a valid floating point value."));
+        QCOMPARE(tawAfter, QStringLiteral("35,0"));
+        QCOMPARE(numberFormatSettings().decimalSeparator, '.');
+    }
+
+    void failingPaintIsShownAndContained()
+    {
+        FailingWidget widget;
+        widget.onPaint = [] { throw EZeroDivide(); };
+        widget.resize(20, 20);
+        widget.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        reporter_.boxes.clear();
+        widget.repaint();
+        QCOMPARE(reporter_.boxes.size(), 1);
+        QCOMPARE(reporter_.boxes[0].text, kZeroDivide);
+        QCOMPARE(reporter_.boxes[0].caption, application().title());
+    }
+
+    void foreignFailureGetsTheApplicationErrorBox()
+    {
+        FailingWidget widget;
+        widget.onPress = [] { throw std::runtime_error("cable cut"); };
+        widget.resize(20, 20);
+        widget.show();
+        QTest::mouseClick(&widget, Qt::LeftButton);
+        QCOMPARE(reporter_.boxes.size(), 1);
+        QCOMPARE(reporter_.boxes[0].caption, QStringLiteral("Application Error"));
+        const QRegularExpression expected(QStringLiteral(
+            "^Exception std::runtime_error in module tst_main_window at [0-9A-F]{8}\\.\r\n"
+            "cable cut\\.\r\n$"));
+        QVERIFY2(expected.match(reporter_.boxes[0].text).hasMatch(),
+                 qPrintable(reporter_.boxes[0].text));
+        // The program carries on: the next press still recalculates.
+        probe().pressRecalculate();
+        QCOMPARE(reporter_.boxes.size(), 1);
+    }
+
+    void startUpFailureEndsWithExitCodeOne()
+    {
+        const int exitCode = runApplication(application(), [] {
+            throw EConvertError("'x' is not a valid floating point value");
+        });
+        QCOMPARE(exitCode, 1);
+        QCOMPARE(reporter_.boxes.size(), 1);
+        QCOMPARE(reporter_.boxes[0].caption, QStringLiteral("Application Error"));
+        const QRegularExpression expected(QStringLiteral(
+            "^Exception EConvertError in module tst_main_window at [0-9A-F]{8}\\.\r\n"
+            "'x' is not a valid floating point value\\.\r\n$"));
+        QVERIFY2(expected.match(reporter_.boxes[0].text).hasMatch(),
+                 qPrintable(reporter_.boxes[0].text));
+    }
+
+    void realErrorBox()
+    {
+        application().setErrorReporter(nullptr);
+        QString caption, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+        Qt::WindowModality modality = Qt::NonModal;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            caption = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            buttons = box->standardButtons();
+            modality = box->windowModality();
+            box->button(QMessageBox::Ok)->click();
+        });
+        closer.start(10);
+        probe().type("Duration", QStringLiteral("abc"));
+        probe().pressRecalculate();
+        closer.stop();
+        QCOMPARE(caption, application().title());
+        QCOMPARE(text, kBadDuration);
+        QCOMPARE(icon, QMessageBox::Critical);
+        QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(modality, Qt::ApplicationModal);
+        QCOMPARE(probe().labelText("AppAmount"), QStringLiteral("25"));
+    }
+};
+
+MORVANE_APP_TEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"

@@ -1,0 +1,36 @@
+#pragma once
+// Finds the controls of a main window by name, as a person would find them
+// by their captions.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "MainFormU.h"
+
+class WindowProbe {
+public:
+    explicit WindowProbe(TForm1& window) : window_(window) {}
+
+    template <typename T = QWidget>
+    T* control(const char* name) const
+    {
+        T* found = window_.findChild<T*>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no control named %s", name);
+        return found;
+    }
+    QString labelText(const char* name) const { return control<QLabel>(name)->text(); }
+    void type(const char* editName, const QString& text) const
+    {
+        control<QLineEdit>(editName)->setText(text);
+    }
+    void pressRecalculate() const
+    {
+        QTest::mouseClick(control<QPushButton>("BitBtn1"), Qt::LeftButton);
+    }
+
+private:
+    TForm1& window_;
+};
