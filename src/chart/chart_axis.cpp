@@ -49,6 +49,14 @@ void TChartAxis::ConnectParts()
         part->OnChange = forward;
 }
 
+void TChartAxis::SetAutomatic(bool value)
+{
+    if (automatic_ == value && automaticMinimum_ == value && automaticMaximum_ == value)
+        return;
+    automatic_ = automaticMinimum_ = automaticMaximum_ = value;
+    Changed();
+}
+
 void TChartAxis::SetMinimum(double value)
 {
     RequireFinite(value, "Minimum Value");
@@ -71,10 +79,12 @@ void TChartAxis::SetMinMax(double minimum, double maximum)
     RequireFinite(maximum, "Maximum Value");
     if (minimum > maximum)
         throw ChartException("Axis Minimum Value must be <= Maximum");
-    if (minimum == minimum_ && maximum == maximum_)
+    if (minimum == minimum_ && maximum == maximum_ && !automatic_ && !automaticMinimum_ &&
+        !automaticMaximum_)
         return;
     minimum_ = minimum;
     maximum_ = maximum;
+    automatic_ = automaticMinimum_ = automaticMaximum_ = false;
     Changed();
 }
 

@@ -65,8 +65,10 @@ public:
     bool IsDepthAxis() const { return place_ == TAxisPlace::Depth; }
 
     // --- scaling ---
+    // Automatic scaling takes the axis ends from the active series on it.
+    // Setting Automatic sets AutomaticMinimum and AutomaticMaximum with it.
     bool Automatic() const { return automatic_; }
-    void SetAutomatic(bool value) { Assign(automatic_, value); }
+    void SetAutomatic(bool value);
     bool AutomaticMinimum() const { return automaticMinimum_; }
     void SetAutomaticMinimum(bool value) { Assign(automaticMinimum_, value); }
     bool AutomaticMaximum() const { return automaticMaximum_; }
@@ -80,7 +82,8 @@ public:
     // Throws "Axis Maximum Value must be >= Minimum" when below Minimum.
     void SetMaximum(double value);
     // Sets both at once (minimum <= maximum is required, with the minimum's
-    // message); handy when a new range lies entirely beyond the old one.
+    // message) and turns automatic scaling off; handy when a new range lies
+    // entirely beyond the old one.
     void SetMinMax(double minimum, double maximum);
     bool Inverted() const { return inverted_; }
     void SetInverted(bool value) { Assign(inverted_, value); }

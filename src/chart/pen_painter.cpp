@@ -3,6 +3,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace morvane {
@@ -61,6 +62,24 @@ void FillDashedRuns(QPainter& painter, const QColor& color, bool horizontal, int
     }
 }
 
+// Fills the pixels whose centres lie inside the circle inscribed in `box`
+// (a square), row by row, so round line ends are the same on every paint
+// engine.
+void FillDisc(QPainter& painter, const QColor& color, const QRect& box)
+{
+    const double radius = box.width() / 2.0;
+    const double centreX = box.left() + radius;
+    const double centreY = box.top() + radius;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        const double dy = y + 0.5 - centreY;
+        const double halfChord = std::sqrt(std::max(0.0, radius * radius - dy * dy));
+        const int first = static_cast<int>(std::ceil(centreX - halfChord - 0.5));
+        const int last = static_cast<int>(std::floor(centreX + halfChord - 0.5));
+        if (last >= first)
+            painter.fillRect(QRect(first, y, last - first + 1, 1), color);
+    }
+}
+
 void DrawAxisAlignedLine(QPainter& painter, const TChartPen& pen, const QColor& color,
                          bool horizontal, int across, int a, int b)
 {
@@ -82,15 +101,11 @@ void DrawAxisAlignedLine(QPainter& painter, const TChartPen& pen, const QColor& 
     FillDashedRuns(painter, color, horizontal, lo, hi, forward, acrossFirst, width, pattern,
                    width);
     if (pen.EndStyle() == esRound) {
-        painter.save();
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(color);
         for (int end : {a, b}) {
-            const QRect disc = horizontal ? QRect(end - half, acrossFirst, width, width)
-                                          : QRect(acrossFirst, end - half, width, width);
-            painter.drawEllipse(disc);
+            const QRect box = horizontal ? QRect(end - half, acrossFirst, width, width)
+                                         : QRect(acrossFirst, end - half, width, width);
+            FillDisc(painter, color, box);
         }
-        painter.restore();
     }
 }
 

@@ -12,9 +12,11 @@
 // - Pen width w of 2 or more: rows p - w/2 .. p - w/2 + w - 1 (w/2 is integer
 //   division): width 14 at row 33 covers rows 26..39, width 3 at row 328
 //   covers 327..329. Along the line, esFlat covers the same columns as a
-//   1-pixel line, esSquare adds w/2 columns at each end, esRound adds a w x w
-//   disc centred on each end point. Dashed styles repeat their pattern
-//   scaled by w.
+//   1-pixel line, esSquare adds w/2 columns at each end, esRound adds at
+//   each end point a disc: the pixels whose centres lie in the circle
+//   inscribed in the w x w square on rows p - w/2 .. and columns
+//   end - w/2 .. (for w of 2 or 3 that is the whole square). Dashed styles
+//   repeat their pattern scaled by w.
 // Slanted lines are handed to QPainter with the matching cap and join.
 
 #include "chart_pen.h"
