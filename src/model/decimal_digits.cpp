@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "power_of_ten.h"
 
 namespace morvane {
 namespace {
 
+constexpr std::uint64_t kTenTo9 = 1000000000ULL;
 constexpr std::uint64_t kTenTo17 = 100000000000000000ULL;
 constexpr std::uint64_t kTenTo18 = 1000000000000000000ULL;
 
@@ -19,18 +21,28 @@ int estimateDecimalExponent(int binaryExponent)
     return ((binaryExponent * 19728) >> 16) + 1;
 }
 
+// The unbiased binary exponent of a normal value, read from its exponent field.
+int binaryExponentOf(Extended magnitude)
+{
+    std::uint16_t signAndExponent = 0;
+    std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&magnitude) + 8,
+                sizeof signAndExponent);
+    return (signAndExponent & 0x7FFF) - 16383;
+}
+
 std::uint64_t roundedScaled(Extended magnitude, int decimalExponent)
 {
     // The scaled value is below 10^19, so it fits an unsigned 64-bit integer.
+    // rint rounds in the current mode: to nearest, ties to even.
     const Extended scaled = scaleByPowerOfTen(magnitude, kMaxDecimalDigits - decimalExponent);
-    return static_cast<std::uint64_t>(std::nearbyint(scaled));
+    return static_cast<std::uint64_t>(std::rint(scaled));
 }
 
 // The 18 significant digits of a finite, normal, non-zero magnitude as an
 // integer in [10^17, 10^18), and the decimal exponent that goes with it.
 std::uint64_t workingDigits(Extended magnitude, int& decimalExponent)
 {
-    decimalExponent = estimateDecimalExponent(std::ilogb(magnitude));
+    decimalExponent = estimateDecimalExponent(binaryExponentOf(magnitude));
     std::uint64_t working = roundedScaled(magnitude, decimalExponent);
     if (working < kTenTo17) {
         // The estimate was one too high: rescale so the first digit is not 0.
@@ -38,10 +50,26 @@ std::uint64_t workingDigits(Extended magnitude, int& decimalExponent)
         working = roundedScaled(magnitude, decimalExponent);
     }
     if (working >= kTenTo18) {
-        working = static_cast<std::uint64_t>(std::nearbyint(static_cast<Extended>(working) / 10));
+        working = static_cast<std::uint64_t>(std::rint(static_cast<Extended>(working) / 10));
         ++decimalExponent;
     }
     return working;
+}
+
+// "00" to "99": two digits per division.
+constexpr char kDigitPairs[] =
+    "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
+    "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
+
+void writeNineDigits(char* out, std::uint32_t value)
+{
+    for (int i = 7; i >= 1; i -= 2) {
+        const std::uint32_t pair = value % 100;
+        value /= 100;
+        out[i] = kDigitPairs[2 * pair];
+        out[i + 1] = kDigitPairs[2 * pair + 1];
+    }
+    out[0] = static_cast<char>('0' + value);
 }
 
 // Rounds the digits half away from zero, keeping `keep` of them (keep < 18).
@@ -78,11 +106,11 @@ DecimalDigits toDecimalDigits(Extended value, int precision, int decimals)
     if (std::fpclassify(value) != FP_NORMAL) return result;  // zero or subnormal
 
     int exponent = 0;
-    std::uint64_t working = workingDigits(std::fabs(value), exponent);
-    for (int i = kMaxDecimalDigits - 1; i >= 0; --i) {
-        result.digits[i] = static_cast<char>('0' + working % 10);
-        working /= 10;
-    }
+    const std::uint64_t working = workingDigits(std::fabs(value), exponent);
+    // Two independent 9-digit halves in 32-bit arithmetic: much faster than
+    // eighteen 64-bit divisions in a row.
+    writeNineDigits(result.digits, static_cast<std::uint32_t>(working / kTenTo9));
+    writeNineDigits(result.digits + 9, static_cast<std::uint32_t>(working % kTenTo9));
 
     const long long wanted = static_cast<long long>(exponent) + decimals;
     if (wanted < 0) return result;

@@ -19,8 +19,8 @@ void requireOrdered(Extended a, Extended b)
 
 std::int64_t roundToInteger(Extended value)
 {
-    // nearbyint rounds in the current mode, which is to nearest, ties to even.
-    const Extended rounded = std::nearbyint(value);
+    // rint rounds in the current mode, which is to nearest, ties to even.
+    const Extended rounded = std::rint(value);
     if (!(rounded >= -kTwoTo63 && rounded < kTwoTo63)) throw EInvalidOp();
     return static_cast<std::int64_t>(rounded);
 }
