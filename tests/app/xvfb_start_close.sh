@@ -9,10 +9,21 @@ send_close_request=$2
 "$program" &
 pid=$!
 
-window=$(timeout 30 xdotool search --sync --name '^Morvane$' | head -n 1)
+# Wait up to 30 seconds for the window, giving up at once if the program ends.
+window=
+for _ in $(seq 1 150); do
+  if ! kill -0 "$pid" 2>/dev/null; then
+    wait "$pid"
+    echo "the program ended with code $? before its window appeared"
+    exit 1
+  fi
+  window=$(xdotool search --onlyvisible --name '^Morvane$' 2>/dev/null | head -n 1)
+  [ -n "$window" ] && break
+  sleep 0.2
+done
 if [ -z "$window" ]; then
   echo "the window did not appear"
-  kill "$pid" 2>/dev/null
+  kill "$pid"
   exit 1
 fi
 # The window's results are filled before it is shown; give it a moment to
