@@ -94,6 +94,11 @@ private slots:
         QVERIFY(!probe().control("LtDD")->isHidden());
     }
 
+    void titleComesFromTheExecutable()
+    {
+        QCOMPARE(application().title(), QStringLiteral("tst_main_window"));
+    }
+
     void recalculatingTwiceChangesNothing()
     {
         probe().pressRecalculate();
