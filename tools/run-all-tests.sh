@@ -27,7 +27,7 @@ section "Sanitizer build (clang, ASan + UBSan)"
 CC=clang CXX=clang++ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DMORVANE_SANITIZE=ON -DMORVANE_BENCH=OFF >/dev/null
 cmake --build build-sanitize -j"$jobs"
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:suppressions=$root/tools/sanitizer/lsan.supp
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$root/tools/sanitizer/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 section "Tests under sanitizers"
