@@ -67,7 +67,11 @@ struct ModelResults {
 // Runs the model on the inputs, writing into results in step order.
 // Throws EConvertError for a text the parse rule rejects (inputs parsed in
 // the order rate, duration, days, crop water use, root zone), EZeroDivide or
-// EInvalidOp for a zero divisor, EOverflow for a value beyond the double range.
+// EInvalidOp (zero by zero) for a zero divisor, EOverflow for a value beyond
+// the double range, EInvalidOp for a detector depth beyond the 64-bit range.
+//   defaults ("10", "2.5", "5", "5", "500"): AppAmount "25", LtSWD "25",
+//   LtTAW "35.0", LtAW "10.0", LtSTO "29%", LtSD "165", LtDD "335", Hv1STO "50%"
+//   days "0": AppAmount "25", LtSWD "0", HvSWD "0", then EZeroDivide
 void runWettingFrontModel(const ModelInputs& inputs, ModelResults& results);
 
 }  // namespace morvane
