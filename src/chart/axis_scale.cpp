@@ -134,9 +134,12 @@ double CalcLabelStep(double range, int axisSize, int labelSize, int labelsSepara
         for (;;) {
             const long double count = RoundHalfEven(static_cast<long double>(range) / step);
             const bool tooMany = std::fabs(count) >= 2147483647.0L || count > maxLabels;
-            if (!tooMany || !std::isfinite(step))
+            // The second test guards against a step that floating-point
+            // wobble fails to grow, which would loop for ever.
+            const double next = NextLabelStep(step);
+            if (!tooMany || !(next > step) || !std::isfinite(next))
                 break;
-            step = NextLabelStep(step);
+            step = next;
         }
     }
     return std::max(step, MinLabelStep);

@@ -86,7 +86,8 @@ void DrawAxisAlignedLine(QPainter& painter, const TChartPen& pen, const QColor& 
     const bool forward = a <= b;
     int lo = forward ? a : b + 1;
     int hi = forward ? b : a + 1;
-    const std::vector<int> pattern = DashPattern(pen.Style());
+    const std::vector<int> pattern =
+        pen.SmallDots() && pen.Width() < 2 ? std::vector<int>{1, 1} : DashPattern(pen.Style());
     if (pen.Width() < 2) {
         FillDashedRuns(painter, color, horizontal, lo, hi, forward, across, 1, pattern, 1);
         return;

@@ -8,7 +8,8 @@
 // - Pen width below 2: a 1-pixel line in the pen's style. It covers the start
 //   pixel and stops before the end pixel (a..b-1 when a <= b, b+1..a when
 //   a > b), so joined lines never paint a pixel twice. Dotted lines
-//   alternate pixels, starting with a painted pixel at the start point.
+//   alternate pixels, starting with a painted pixel at the start point; so
+//   does any 1-pixel pen with SmallDots set.
 // - Pen width w of 2 or more: rows p - w/2 .. p - w/2 + w - 1 (w/2 is integer
 //   division): width 14 at row 33 covers rows 26..39, width 3 at row 328
 //   covers 327..329. Along the line, esFlat covers the same columns as a

@@ -86,7 +86,9 @@ TEST_F(ChartWidget, MovingChildWidgetsInOnAfterDrawRedrawsOnce)
 
     // The marker is painted over the chart picture.
     const QImage shown = chart.grab().toImage();
-    EXPECT_EQ(shown.pixelColor(88, 135), marker->palette().color(QPalette::Window));
+    const qreal ratio = shown.devicePixelRatio();
+    EXPECT_EQ(shown.pixelColor(qRound(88 * ratio), qRound(135 * ratio)),
+              marker->palette().color(QPalette::Window));
     EXPECT_EQ(redraws, 1);
 }
 
