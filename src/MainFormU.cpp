@@ -15,8 +15,10 @@
 #include "jpeg_decode.h"
 #include "label.h"
 #include "labeled_edit.h"
+#include "legend_painter.h"
 #include "localised_number_text.h"
 #include "panel.h"
+#include "shape.h"
 #include "stretch_image.h"
 #include "window_font.h"
 
@@ -53,18 +55,6 @@ QWidget* notebookPage(QStackedWidget* notebook, const char* name)
     page->setObjectName(text(name));
     notebook->addWidget(page);
     return page;
-}
-
-QWidget* chartPanel(QWidget* parent, const char* name, QRect geometry)
-{
-    auto* chart = new QWidget(parent);
-    chart->setObjectName(text(name));
-    chart->setGeometry(geometry);
-    QPalette colours = chart->palette();
-    colours.setColor(QPalette::Window, clSand);
-    chart->setPalette(colours);
-    chart->setAutoFillBackground(true);
-    return chart;
 }
 
 void showStorageWarning(const std::optional<bool>& storageNegative, TLabel* storage,
@@ -241,8 +231,7 @@ void TForm1::createProfileArea()
                         kBold13);
     Label7 = new TLabel(Panel1, text("Label7"), text("Heavy textured soil"), QPoint(264, 176),
                         kBold13);
-    Chart1 = chartPanel(Panel1, "Chart1", QRect(64, 192, 137, 401));
-    Chart2 = chartPanel(Panel1, "Chart2", QRect(240, 192, 137, 401));
+    createSoilCharts();
     warn24h = new TLabel(Panel1, text("warn24h"), text("24h is beyond 600 mm"),
                          QRect(80, 592, 106, 13), kRed11);
     warn24h->hide();
@@ -254,6 +243,12 @@ void TForm1::createProfileArea()
     Image1->setObjectName(text("Image1"));
     Image1->setGeometry(424, 224, 289, 353);
     createDetectorPicture();
+}
+
+// Painted once; later runs leave the legend as it is.
+void TForm1::createLegend()
+{
+    Image1->setPixmap(legendPicture(Image1->size(), Image1->devicePixelRatioF()));
 }
 
 void TForm1::createDetectorPicture()
@@ -298,6 +293,7 @@ void TForm1::FormCreate()
     TabSet1->setCurrentIndex(0);
     Panel1->setColor(clCream);
     recalculate();
+    createLegend();
 }
 
 void TForm1::FormShow() {}
@@ -353,7 +349,10 @@ void TForm1::showNotebookPage(const QString& pageName)
 void TForm1::recalculate()
 {
     runModel();
+    rebuildSeries();
+    colourMarkers();
     showDeepDetectors();
+    setLinesAndWarnings();
 }
 
 void TForm1::runModel()
@@ -393,6 +392,7 @@ void TForm1::showDeepDetectors()
 {
     const bool deep = results_.rootZone.value() >= kDeepDetectorMinimumRootZone;
     for (QWidget* control : {static_cast<QWidget*>(Label26), static_cast<QWidget*>(LtDD),
-                             static_cast<QWidget*>(Label12), static_cast<QWidget*>(HvDD)})
+                             static_cast<QWidget*>(Label12), static_cast<QWidget*>(HvDD),
+                             static_cast<QWidget*>(Shape2), static_cast<QWidget*>(Shape4)})
         control->setVisible(deep);
 }

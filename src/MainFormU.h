@@ -12,9 +12,12 @@ class QStackedWidget;
 class QTabBar;
 
 namespace morvane {
+class TChart;
+class TColorLineTool;
 class TLabel;
 class TLabeledEdit;
 class TPanel;
+class TShape;
 }  // namespace morvane
 
 class TForm1 : public QWidget {
@@ -37,6 +40,9 @@ public:
     void TabSet1Change(int NewTab);
     void TabSet1Click();
     void LtsdepthChange();
+    // A full redraw of the light-soil chart has finished: the detector
+    // markers of both charts move to their depths.
+    void Chart1AfterDraw();
     void Chart2AfterDraw();
 
 protected:
@@ -51,6 +57,8 @@ private:
     void createLightPage(QWidget* page);
     void createHeavyPage(QWidget* page);
     void createProfileArea();
+    void createSoilCharts();
+    void createLegend();
     void createDetectorPicture();
     void setKeyboardOrder();
     void runCreationHandler();
@@ -61,6 +69,9 @@ private:
     void runModel();
     void showDeepDetectors();
     void showModelResults();
+    void rebuildSeries();
+    void colourMarkers();
+    void setLinesAndWarnings();
 
     morvane::ModelResults results_;
 
@@ -114,8 +125,20 @@ private:
     // Below the input panel.
     morvane::TLabel* Label6 = nullptr;
     morvane::TLabel* Label7 = nullptr;
-    QWidget* Chart1 = nullptr;
-    QWidget* Chart2 = nullptr;
+    morvane::TChart* Chart1 = nullptr;
+    morvane::TChart* Chart2 = nullptr;
+    // Root zone lines, 24-hour lines and applied-water bars of Chart1 and Chart2.
+    morvane::TColorLineTool* ChartTool1 = nullptr;
+    morvane::TColorLineTool* ChartTool2 = nullptr;
+    morvane::TColorLineTool* ChartTool3 = nullptr;
+    morvane::TColorLineTool* ChartTool4 = nullptr;
+    morvane::TColorLineTool* ChartTool5 = nullptr;
+    morvane::TColorLineTool* ChartTool6 = nullptr;
+    // Detector markers: shallow and deep on Chart1, shallow and deep on Chart2.
+    morvane::TShape* Shape1 = nullptr;
+    morvane::TShape* Shape2 = nullptr;
+    morvane::TShape* Shape3 = nullptr;
+    morvane::TShape* Shape4 = nullptr;
     morvane::TLabel* warn24h = nullptr;
     morvane::TLabel* warn24h2 = nullptr;
     QLabel* Image1 = nullptr;

@@ -1,0 +1,98 @@
+#include "legend_painter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRect>
+#include <QString>
+
+#include "colours.h"
+#include "window_font.h"
+
+namespace morvane {
+
+namespace {
+
+// Each symbol fills the 10 x 10 box centred on (10, centreY).
+QRect symbolBox(int centreY) { return QRect(5, centreY - 5, 10, 10); }
+
+// Text with its top-left corner at `topLeft`, on a cream background.
+void drawEntryText(QPainter& painter, QPoint topLeft, const QString& text)
+{
+    painter.setPen(clWindowText);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(clCream);
+    painter.drawText(topLeft + QPoint(0, painter.fontMetrics().ascent()), text);
+    painter.setBackgroundMode(Qt::TransparentMode);
+}
+
+// A 3-pixel line along row y from column x0 up to, not including, x1: rows
+// y - 1 .. y + 1 with square-cut ends. Wide lines are solid whatever the
+// pen's dash style.
+void drawThickLine(QPainter& painter, QColor colour, int x0, int x1, int y)
+{
+    painter.fillRect(QRect(x0, y - 1, x1 - x0, 3), colour);
+}
+
+// A dotted 1-pixel frame through (0, 0), (0, bottom), (right, bottom),
+// (right, 0): every other pixel of the way round, starting at (0, 0).
+void drawDottedFrame(QPainter& painter, int right, int bottom)
+{
+    painter.setPen(QPen(clBlack, 1));
+    int step = 0;
+    auto dot = [&](int x, int y) {
+        if (step++ % 2 == 0)
+            painter.drawPoint(x, y);
+    };
+    for (int y = 0; y < bottom; ++y)
+        dot(0, y);
+    for (int x = 0; x < right; ++x)
+        dot(x, bottom);
+    for (int y = bottom; y > 0; --y)
+        dot(right, y);
+    for (int x = right; x > 0; --x)
+        dot(x, 0);
+}
+
+}  // namespace
+
+void paintLegend(QPainter& painter, QSize size)
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setFont(windowFont(11));
+    painter.fillRect(QRect(QPoint(0, 0), size), clCream);
+
+    painter.fillRect(symbolBox(30), clFuchsia);
+    drawEntryText(painter, QPoint(20, 25), QStringLiteral("Irrigation Amount"));
+
+    // The detector dots have no outline of their own.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(clYellow);
+    painter.drawEllipse(symbolBox(50));
+    drawEntryText(painter, QPoint(20, 45), QStringLiteral("Sentrel float DOWN"));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(clRed);
+    painter.drawEllipse(symbolBox(70));
+    drawEntryText(painter, QPoint(20, 65), QStringLiteral("Sentrel float UP"));
+
+    painter.fillRect(symbolBox(90), clBlue);
+    drawEntryText(painter, QPoint(20, 85), QStringLiteral("Zone where Sentrel will be tripped"));
+
+    drawThickLine(painter, clGreen, 0, 18, 110);
+    drawEntryText(painter, QPoint(20, 105),
+                  QStringLiteral(" Position of wetting front at 24 hr after irrigation"));
+    drawThickLine(painter, clYellow, 2, 15, 130);
+    drawEntryText(painter, QPoint(20, 125), QStringLiteral(" Limit of active root zone"));
+
+    drawDottedFrame(painter, 240, 180);
+}
+
+QPixmap legendPicture(QSize size, qreal devicePixelRatio)
+{
+    QPixmap picture(size * devicePixelRatio);
+    picture.setDevicePixelRatio(devicePixelRatio);
+    QPainter painter(&picture);
+    paintLegend(painter, size);
+    return picture;
+}
+
+}  // namespace morvane
