@@ -19,7 +19,7 @@ cmake --build build-test -j"$jobs"
 
 section "Benchmarks (smoke run)"
 for b in build-test/bench/*/bench_*; do
-  [ -x "$b" ] && "$b" --benchmark_min_time=0.01 >/dev/null
+  if [ -f "$b" ] && [ -x "$b" ]; then QT_QPA_PLATFORM=offscreen "$b" --benchmark_min_time=0.01 >/dev/null; fi
 done
 echo "benchmarks ran"
 
@@ -39,7 +39,7 @@ CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWit
   -DMORVANE_FUZZ=ON -DMORVANE_GUI=OFF -DMORVANE_TESTS=OFF -DMORVANE_BENCH=OFF >/dev/null
 cmake --build build-fuzz -j"$jobs"
 for f in build-fuzz/fuzz/fuzz_*; do
-  [ -x "$f" ] || continue
+  [ -f "$f" ] && [ -x "$f" ] || continue
   name=$(basename "$f")
   work=$(mktemp -d)
   cp -r fuzz/corpus/. "$work"/ 2>/dev/null || true
