@@ -1,0 +1,68 @@
+#!/bin/bash
+# Start-up cost of Morvane against a minimal Qt Widgets window of the same
+# size: both are started alternately on one virtual X display, N times each,
+# and for each start the timer records the time from starting the process
+# until its window is mapped and the resident memory (VmRSS) once the window
+# has settled. Prints the medians and the ratios Morvane / minimal.
+#
+# Usage: bench/startup_cost.sh [N] [BUILD_DIR]     (N defaults to 10,
+#        BUILD_DIR to build; the build needs the targets morvane,
+#        minimal_window and launch_timer)
+# Needs Xvfb (xvfb-run). Set SETTLE_MS to change how long each window may
+# settle before its memory is read (default 1000).
+# Targets: time within 1.25 x and memory within 1.3 x the minimal window's.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-10}
+build=${2:-build}
+settle=${SETTLE_MS:-1000}
+
+morvane=$build/src/morvane
+minimal=$build/bench/startup/minimal_window
+timer=$build/bench/startup/launch_timer
+for program in "$morvane" "$minimal" "$timer"; do
+  [ -x "$program" ] || { echo "missing $program: build it first" >&2; exit 2; }
+done
+
+# One virtual display for every run.
+if [ -z "${STARTUP_COST_ON_XVFB:-}" ]; then
+  export STARTUP_COST_ON_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$runs" "$build"
+fi
+export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+
+measure() {  # TITLE PROGRAM -> "map_ms rss_kb"
+  "$timer" "$1" "$settle" "$2" | sed -E 's/map_ms=([0-9.]+) rss_kb=([0-9]+)/\1 \2/'
+}
+
+median() {  # numbers on standard input
+  sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# A first start of each, not counted, so both find their libraries cached.
+measure Minimal "$minimal" >/dev/null
+measure Morvane "$morvane" >/dev/null
+
+results=$(mktemp)
+trap 'rm -f "$results"' EXIT
+for ((i = 1; i <= runs; i++)); do
+  echo "minimal $(measure Minimal "$minimal")" >>"$results"
+  echo "morvane $(measure Morvane "$morvane")" >>"$results"
+done
+
+column_median() {  # NAME COLUMN
+  awk -v name="$1" -v column="$2" '$1 == name { print $column }' "$results" | median
+}
+minimal_ms=$(column_median minimal 2)
+morvane_ms=$(column_median morvane 2)
+minimal_kb=$(column_median minimal 3)
+morvane_kb=$(column_median morvane 3)
+
+printf '%d starts each, memory read %d ms after the window was mapped\n' "$runs" "$settle"
+printf '%-10s %14s %14s\n' "" "mapped (ms)" "resident (kB)"
+printf '%-10s %14.1f %14.0f\n' minimal "$minimal_ms" "$minimal_kb"
+printf '%-10s %14.1f %14.0f\n' morvane "$morvane_ms" "$morvane_kb"
+awk -v t="$morvane_ms" -v t0="$minimal_ms" -v m="$morvane_kb" -v m0="$minimal_kb" 'BEGIN {
+  printf "ratio time   %.2f (target 1.25)\n", t / t0
+  printf "ratio memory %.2f (target 1.30)\n", m / m0
+}'
