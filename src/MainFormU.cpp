@@ -260,10 +260,16 @@ void TForm1::createDetectorPicture()
     QFile picture(text(":/pictures/detector.jpg"));
     if (!picture.open(QIODevice::ReadOnly))
         return;
-    // A picture that cannot be decoded leaves the image empty.
-    const QImage stretched = stretchImage(decodeJpeg(picture.readAll()), Image2->size());
-    if (!stretched.isNull())
-        Image2->setPixmap(QPixmap::fromImage(stretched));
+    // Stretched to the screen's device pixels, so that a high-resolution
+    // screen shows it sharp. A picture that cannot be decoded leaves the
+    // image empty.
+    const qreal ratio = Image2->devicePixelRatioF();
+    const QImage stretched = stretchImage(decodeJpeg(picture.readAll()), Image2->size() * ratio);
+    if (stretched.isNull())
+        return;
+    QPixmap pixmap = QPixmap::fromImage(stretched);
+    pixmap.setDevicePixelRatio(ratio);
+    Image2->setPixmap(pixmap);
 }
 
 void TForm1::setKeyboardOrder()

@@ -35,13 +35,14 @@ void drawThickLine(QPainter& painter, QColor colour, int x0, int x1, int y)
 
 // A dotted 1-pixel frame through (0, 0), (0, bottom), (right, bottom),
 // (right, 0): every other pixel of the way round, starting at (0, 0).
+// Each dot fills its whole pixel square, so on a screen with several device
+// pixels per pixel the dots grow with the lines around them.
 void drawDottedFrame(QPainter& painter, int right, int bottom)
 {
-    painter.setPen(QPen(clBlack, 1));
     int step = 0;
     auto dot = [&](int x, int y) {
         if (step++ % 2 == 0)
-            painter.drawPoint(x, y);
+            painter.fillRect(QRect(x, y, 1, 1), clBlack);
     };
     for (int y = 0; y < bottom; ++y)
         dot(0, y);
