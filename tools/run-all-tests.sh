@@ -13,9 +13,85 @@ jobs=$(nproc)
 
 section() { printf '\n=== %s ===\n' "$*"; }
 
+# The files an installation holds, relative to its prefix.
+installed_files=(
+  bin/morvane bin/morvane-calc
+  share/applications/net.morvane.Morvane.desktop
+  share/metainfo/net.morvane.Morvane.metainfo.xml
+  share/icons/hicolor/scalable/apps/net.morvane.Morvane.svg
+  share/icons/hicolor/48x48/apps/net.morvane.Morvane.png
+  share/icons/hicolor/128x128/apps/net.morvane.Morvane.png
+  share/icons/hicolor/256x256/apps/net.morvane.Morvane.png
+)
+
+# Every installed file is in place under PREFIX, and morvane-calc runs there.
+check_installed() {  # PREFIX
+  local file
+  for file in "${installed_files[@]}"; do
+    [ -s "$1/$file" ] || { echo "not installed: $1/$file"; return 1; }
+  done
+  "$1/bin/morvane-calc" | grep -qx 'AppAmount=25' || { echo "$1/bin/morvane-calc does not run"; return 1; }
+  echo "installed in $1: ${installed_files[*]}"
+}
+
+# cmake --install of BUILD_DIR into a scratch prefix.
+check_install_tree() {  # BUILD_DIR
+  local prefix
+  prefix=$(mktemp -d)
+  cmake --install "$1" --prefix "$prefix" >/dev/null &&
+    check_installed "$prefix" || { rm -rf "$prefix"; return 1; }
+  rm -rf "$prefix"
+}
+
+# Builds the Debian package in BUILD_DIR, installs it with apt-get, checks the
+# installed files and removes the package again. It runs in a subshell whose
+# exit (after a failure or an interruption too) removes whatever part of the
+# package got onto the machine. A morvane package that was installed before
+# is left alone and the check is skipped.
+package_status() { dpkg-query -W -f='${db:Status-Status}' morvane 2>/dev/null || true; }
+check_debian_package() (  # BUILD_DIR
+  if [ "$(package_status)" = installed ]; then
+    echo "a morvane package is installed already; not replacing it"
+    exit 0
+  fi
+  rm -f "$1"/morvane_*.deb
+  (cd "$1" && cpack -G DEB >/dev/null)
+  local deb
+  deb=$(echo "$1"/morvane_*.deb)
+  [ -f "$deb" ] || { echo "cpack made no package"; exit 1; }
+  remove_package() {
+    case "$(package_status)" in
+      "" | not-installed) return 0 ;;
+    esac
+    apt-get remove -y -qq morvane >/dev/null 2>&1 || dpkg --purge morvane >/dev/null 2>&1
+    case "$(package_status)" in
+      "" | not-installed) return 0 ;;
+      *) return 1 ;;
+    esac
+  }
+  trap 'remove_package || echo "could not remove the morvane package"' EXIT
+  trap 'exit 130' INT TERM
+  log=$(mktemp)
+  if ! DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
+      "$(realpath "$deb")" >"$log" 2>&1; then
+    cat "$log"; rm -f "$log"; exit 1
+  fi
+  rm -f "$log"
+  check_installed /usr
+  dpkg -L morvane | grep -q '^/usr/bin/morvane$'
+  remove_package
+  [ ! -e /usr/bin/morvane-calc ] || { echo "/usr/bin/morvane-calc is left after removal"; exit 1; }
+  echo "$(basename "$deb") installed, checked and removed"
+)
+
 section "Build (gcc, RelWithDebInfo)"
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-test -j"$jobs"
+
+section "Install tree and desktop files"
+check_install_tree build-test
+desktop-file-validate resources/desktop/net.morvane.Morvane.desktop
+appstreamcli validate --no-net resources/desktop/net.morvane.Morvane.metainfo.xml
 
 section "Benchmarks (smoke run)"
 for b in build-test/bench/*/bench_*; do
@@ -46,6 +122,9 @@ for f in build-fuzz/fuzz/fuzz_*; do
   "$f" -max_total_time=60 -timeout=10 "$work" 2>&1 | tail -3
   rm -rf "$work"
 done
+
+section "Debian package"
+check_debian_package build-test
 
 section "Tests (gcc build)"
 # Last, so the closing line of this run is the test summary.
