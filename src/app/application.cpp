@@ -61,6 +61,9 @@ TApplication::TApplication(int& argc, char** argv)
     // measures the same everywhere.
     setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     setApplicationName(title_);
+    // The id of the installed desktop entry: desktops that know a window by
+    // it (Wayland) show the entry's name and icon for the window.
+    setDesktopFileName(QStringLiteral("net.morvane.Morvane"));
 }
 
 TApplication* TApplication::instance()
