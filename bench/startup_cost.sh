@@ -4,10 +4,13 @@
 # and for each start the timer records the time from starting the process
 # until its window is mapped and the resident memory (VmRSS) once the window
 # has settled. Prints the medians and the ratios Morvane / minimal.
+# For context it also starts the minimal window with one line of text in it
+# (text_window), which pays what any text costs: the font database and a
+# first font.
 #
 # Usage: bench/startup_cost.sh [N] [BUILD_DIR]     (N defaults to 10,
 #        BUILD_DIR to build; the build needs the targets morvane,
-#        minimal_window and launch_timer)
+#        minimal_window, text_window and launch_timer)
 # Needs Xvfb (xvfb-run). Set SETTLE_MS to change how long each window may
 # settle before its memory is read (default 1000).
 # Targets: time within 1.25 x and memory within 1.3 x the minimal window's.
@@ -19,8 +22,9 @@ settle=${SETTLE_MS:-1000}
 
 morvane=$build/src/morvane
 minimal=$build/bench/startup/minimal_window
+text=$build/bench/startup/text_window
 timer=$build/bench/startup/launch_timer
-for program in "$morvane" "$minimal" "$timer"; do
+for program in "$morvane" "$minimal" "$text" "$timer"; do
   [ -x "$program" ] || { echo "missing $program: build it first" >&2; exit 2; }
 done
 
@@ -41,6 +45,7 @@ median() {  # numbers on standard input
 
 # A first start of each, not counted, so both find their libraries cached.
 measure Minimal "$minimal" >/dev/null
+measure Text "$text" >/dev/null
 measure Morvane "$morvane" >/dev/null
 
 results=$(mktemp)
@@ -48,6 +53,7 @@ trap 'rm -f "$results"' EXIT
 for ((i = 1; i <= runs; i++)); do
   echo "minimal $(measure Minimal "$minimal")" >>"$results"
   echo "morvane $(measure Morvane "$morvane")" >>"$results"
+  echo "text $(measure Text "$text")" >>"$results"
 done
 
 column_median() {  # NAME COLUMN
@@ -57,12 +63,16 @@ minimal_ms=$(column_median minimal 2)
 morvane_ms=$(column_median morvane 2)
 minimal_kb=$(column_median minimal 3)
 morvane_kb=$(column_median morvane 3)
+text_ms=$(column_median text 2)
+text_kb=$(column_median text 3)
 
 printf '%d starts each, memory read %d ms after the window was mapped\n' "$runs" "$settle"
 printf '%-10s %14s %14s\n' "" "mapped (ms)" "resident (kB)"
 printf '%-10s %14.1f %14.0f\n' minimal "$minimal_ms" "$minimal_kb"
 printf '%-10s %14.1f %14.0f\n' morvane "$morvane_ms" "$morvane_kb"
-awk -v t="$morvane_ms" -v t0="$minimal_ms" -v m="$morvane_kb" -v m0="$minimal_kb" 'BEGIN {
-  printf "ratio time   %.2f (target 1.25)\n", t / t0
-  printf "ratio memory %.2f (target 1.30)\n", m / m0
+printf '%-10s %14.1f %14.0f\n' "one text" "$text_ms" "$text_kb"
+awk -v t="$morvane_ms" -v t0="$minimal_ms" -v m="$morvane_kb" -v m0="$minimal_kb" \
+    -v t1="$text_ms" -v m1="$text_kb" 'BEGIN {
+  printf "ratio time   %.3f (target 1.25); to the window with one text %.3f\n", t / t0, t / t1
+  printf "ratio memory %.3f (target 1.30); to the window with one text %.3f\n", m / m0, m / m1
 }'
