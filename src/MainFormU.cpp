@@ -30,14 +30,14 @@ constexpr QSize kClientSize(862, 628);
 // The deep detectors are shown only for root zones at least this deep (mm).
 constexpr double kDeepDetectorMinimumRootZone = 300;
 
-const LabelStyle kAquaBold{11, true, clAqua};
-const LabelStyle kAquaBold13{13, true, clAqua};
-const LabelStyle kBold11{11, true, clWindowText};
-const LabelStyle kBold12{12, true, clWindowText};
-const LabelStyle kBold13{13, true, clWindowText};
-const LabelStyle kRedBold11{11, true, clRed};
+const LabelStyle kAquaBold{11, true, windowColour(clAqua)};
+const LabelStyle kAquaBold13{13, true, windowColour(clAqua)};
+const LabelStyle kBold11{11, true, windowColour(clWindowText)};
+const LabelStyle kBold12{12, true, windowColour(clWindowText)};
+const LabelStyle kBold13{13, true, windowColour(clWindowText)};
+const LabelStyle kRedBold11{11, true, windowColour(clRed)};
 const LabelStyle kPlain11{};
-const LabelStyle kRed11{11, false, clRed};
+const LabelStyle kRed11{11, false, windowColour(clRed)};
 
 QString text(const char* latin1) { return QString::fromLatin1(latin1); }
 
@@ -62,7 +62,7 @@ void showStorageWarning(const std::optional<bool>& storageNegative, TLabel* stor
 {
     if (!storageNegative)
         return;
-    storage->setFontColour(*storageNegative ? clRed : clBlack);
+    storage->setFontColour(*storageNegative ? windowColour(clRed) : windowColour(clBlack));
     warning->setVisible(*storageNegative);
 }
 
@@ -88,12 +88,12 @@ void TForm1::createControls()
     setFixedSize(kClientSize);
     setFont(windowFont());
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, clSand);
+    colours.setColor(QPalette::Window, windowColour(clSand));
     setPalette(colours);
     setAutoFillBackground(true);
 
-    Panel1 = new TPanel(this, text("Panel1"), QRect(QPoint(0, 0), kClientSize), clSand);
-    Panel2 = new TPanel(Panel1, text("Panel2"), QRect(1, 1, 860, 176), clTeal);
+    Panel1 = new TPanel(this, text("Panel1"), QRect(QPoint(0, 0), kClientSize), windowColour(clSand));
+    Panel2 = new TPanel(Panel1, text("Panel2"), QRect(1, 1, 860, 176), windowColour(clTeal));
     createInputPanel();
     createProfileArea();
     setKeyboardOrder();
@@ -101,7 +101,7 @@ void TForm1::createControls()
 
 void TForm1::createInputPanel()
 {
-    Panel3 = new TPanel(Panel2, text("Panel3"), QRect(24, 8, 601, 161), clWhite);
+    Panel3 = new TPanel(Panel2, text("Panel3"), QRect(24, 8, 601, 161), windowColour(clWhite));
     Notebook1 = new QStackedWidget(Panel3);
     Notebook1->setObjectName(text("Notebook1"));
     Notebook1->setGeometry(1, 1, 599, 135);
@@ -129,8 +129,8 @@ void TForm1::createInputPanel()
     Label3 = new TLabel(Panel2, text("Label3"), text("You have applied:"),
                         QRect(664, 112, 121, 17), kAquaBold13);
     AppAmount = new TLabel(Panel2, text("AppAmount"), text("AppAmount"),
-                           QRect(792, 112, 25, 17), {13, true, clWhite});
-    AppAmount->setBackgroundColour(clTeal);
+                           QRect(792, 112, 25, 17), {13, true, windowColour(clWhite)});
+    AppAmount->setBackgroundColour(windowColour(clTeal));
     AppAmount->setAccessibleName(text("Applied depth (mm)"));
     Label4 = new TLabel(Panel2, text("Label4"), text("mm"), QPoint(824, 112), kAquaBold13);
 
@@ -173,7 +173,7 @@ void TForm1::createLightPage(QWidget* page)
     ltStoWarn->hide();
     HvSTOWarn = new TLabel(page, text("HvSTOWarn"), text("Too much water removed from soil 2"),
                            QRect(408, 104, 177, 17), kRedBold11);
-    HvSTOWarn->setBackgroundColour(clWhite);
+    HvSTOWarn->setBackgroundColour(windowColour(clWhite));
     HvSTOWarn->setAccessibleName(HvSTOWarn->text());
     HvSTOWarn->hide();
 
@@ -297,7 +297,7 @@ void TForm1::FormCreate()
 {
     TabSet1->setCurrentIndex(1);
     TabSet1->setCurrentIndex(0);
-    Panel1->setColor(clCream);
+    Panel1->setColor(windowColour(clCream));
     recalculate();
     createLegend();
 }

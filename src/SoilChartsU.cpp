@@ -1,10 +1,6 @@
 // The main window's two soil profile charts: how they are built, the chart
 // steps of the recalculation cycle, and the placing of the detector markers
 // after each full redraw of the light-soil chart.
-//
-// Kept apart from MainFormU.cpp because the chart engine names its colours
-// as 24-bit values, while the window's controls use Qt colours of the same
-// names.
 
 #include "MainFormU.h"
 

@@ -1,26 +1,19 @@
 #pragma once
-// The named colours of the window's controls.
+// The named colours of the window's controls. They are the chart engine's
+// 24-bit colour values, so a colour has one name and one value throughout the
+// program; the window's controls take them through windowColour().
 
 #include <QColor>
 
+#include "chart_colors.h"
+
 namespace morvane {
 
-inline constexpr QColor clSand{240, 202, 166};  // the stored value 10930928
-inline constexpr QColor clCream{255, 251, 240};
-inline constexpr QColor clTeal{0, 128, 128};
-inline constexpr QColor clWhite{255, 255, 255};
-inline constexpr QColor clAqua{0, 255, 255};
-inline constexpr QColor clRed{255, 0, 0};
-inline constexpr QColor clBlack{0, 0, 0};
-inline constexpr QColor clMoneyGreen{192, 220, 192};
-inline constexpr QColor clSkyBlue{166, 202, 240};
-inline constexpr QColor clBlue{0, 0, 255};
-inline constexpr QColor clYellow{255, 255, 0};
-inline constexpr QColor clGreen{0, 128, 0};
-inline constexpr QColor clFuchsia{255, 0, 255};
-inline constexpr QColor clNavy{0, 0, 128};
+inline constexpr TColor clSand = 10930928;  // RGB 240, 202, 166
 // The desktop's window-text and button-text colours (black by default).
-inline constexpr QColor clWindowText{0, 0, 0};
-inline constexpr QColor clBtnText{0, 0, 0};
+inline constexpr TColor clWindowText = clBlack;
+inline constexpr TColor clBtnText = clBlack;
+
+inline QColor windowColour(TColor colour) { return ToQColor(colour); }
 
 }  // namespace morvane
