@@ -15,13 +15,13 @@
 #include "bundled_fonts.h"
 #include "capturing_reporter.h"
 #include "chart.h"
+#include "pixel_runs.h"
 #include "window_probe.h"
 
 using namespace morvane;
 
 namespace {
 
-using Runs = QList<std::pair<int, int>>;
 
 constexpr int kScale = 2;
 const QColor kBlack(0, 0, 0);
@@ -44,38 +44,6 @@ QRect toDevice(const QRect& logical)
 {
     return QRect(logical.topLeft() * kScale, logical.size() * kScale);
 }
-
-// Runs of consecutive rows in column x whose colour is `colour`.
-Runs rowRuns(const QImage& image, int x, QColor colour)
-{
-    Runs runs;
-    for (int y = 0; y < image.height(); ++y) {
-        if (image.pixelColor(x, y) != colour)
-            continue;
-        if (!runs.isEmpty() && runs.back().second == y - 1)
-            runs.back().second = y;
-        else
-            runs.append({y, y});
-    }
-    return runs;
-}
-
-// Runs of consecutive columns in row y whose colour is `colour`.
-Runs columnRuns(const QImage& image, int y, QColor colour)
-{
-    Runs runs;
-    for (int x = 0; x < image.width(); ++x) {
-        if (image.pixelColor(x, y) != colour)
-            continue;
-        if (!runs.isEmpty() && runs.back().second == x - 1)
-            runs.back().second = x;
-        else
-            runs.append({x, x});
-    }
-    return runs;
-}
-
-bool isDark(QColor colour) { return colour.lightness() < 96; }
 
 // Text drawn at the device resolution has glyph edges that fall inside the
 // 2 x 2 blocks of logical pixels; an enlarged 1-pixel picture fills every

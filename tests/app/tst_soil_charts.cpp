@@ -13,6 +13,7 @@
 #include "bundled_fonts.h"
 #include "capturing_reporter.h"
 #include "chart.h"
+#include "pixel_runs.h"
 #include "shape.h"
 #include "window_probe.h"
 
@@ -20,7 +21,6 @@ using namespace morvane;
 
 namespace {
 
-using Runs = QList<std::pair<int, int>>;
 
 const QColor kBlue(0, 0, 255);
 const QColor kBlack(0, 0, 0);
@@ -129,21 +129,6 @@ const ChartCase kCases[] = {
      {{{true, 118, kRed}, kHidden, {true, 118, kRed}, kHidden}}},
 };
 
-Runs rowRuns(const QImage& image, int x, QColor colour)
-{
-    Runs runs;
-    for (int y = 0; y < image.height(); ++y) {
-        if (image.pixelColor(x, y) != colour)
-            continue;
-        if (!runs.isEmpty() && runs.back().second == y - 1)
-            runs.back().second = y;
-        else
-            runs.append({y, y});
-    }
-    return runs;
-}
-
-bool isDark(QColor colour) { return colour.lightness() < 96; }
 
 }  // namespace
 
