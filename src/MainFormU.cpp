@@ -92,7 +92,8 @@ void TForm1::createControls()
     setPalette(colours);
     setAutoFillBackground(true);
 
-    Panel1 = new TPanel(this, text("Panel1"), QRect(QPoint(0, 0), kClientSize), windowColour(clSand));
+    Panel1 = new TPanel(this, text("Panel1"), QRect(QPoint(0, 0), kClientSize),
+                        windowColour(clSand));
     Panel2 = new TPanel(Panel1, text("Panel2"), QRect(1, 1, 860, 176), windowColour(clTeal));
     createInputPanel();
     createProfileArea();
