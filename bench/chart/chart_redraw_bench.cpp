@@ -5,6 +5,7 @@
 
 #include "bundled_fonts.h"
 #include "chart.h"
+#include "soil_chart_fixture.h"
 
 #include <QApplication>
 
@@ -14,52 +15,22 @@ namespace {
 
 using namespace morvane;
 
-void SetUpSoilChart(TChart& chart)
+// The chart as the window sets it up after a recalculation with the default
+// inputs: two bands, the root zone and 24-hour lines and the applied-water bar.
+void SetUpRecalculatedChart(TChart& chart)
 {
-    chart.resize(137, 401);
-    chart.SetColor(10930928);
-    chart.SetBevelOuter(bvNone);
-    chart.SetMarginTop(10);
-    chart.BottomAxis().SetAutomatic(false);
-    chart.BottomAxis().SetMinMax(0, 1);
-    chart.BottomAxis().SetVisible(false);
-    TChartAxis& depth = chart.LeftAxis();
-    depth.SetAutomatic(false);
-    depth.SetMinMax(0, 600);
-    depth.SetInverted(true);
-    depth.Title().SetCaption(QStringLiteral("Soil Depth (mm)"));
-    depth.Title().Font().SetHeight(13);
-    depth.Title().Font().SetBold(true);
-
-    const std::pair<double, TColor> bands[] = {{400, clSkyBlue}, {277.8, clBlue}};
-    for (const auto& [bandDepth, color] : bands) {
-        auto* series = new TAreaSeries(&chart);
-        chart.AddSeries(series);
-        series->AddXY(0, bandDepth, QString(), color);
-        series->AddXY(10, bandDepth, QString(), color);
-        series->SetUseYOrigin(true);
-    }
-    const struct {
-        double value;
-        TColor color;
-        int width;
-        TPenEndStyle ends;
-    } lines[] = {{500, clYellow, 3, esRound}, {400, clGreen, 3, esRound},
-                 {-12.5, clFuchsia, 14, esFlat}};
-    for (const auto& line : lines) {
-        TColorLineTool& tool = chart.AddColorLineTool();
-        tool.SetAxisID(TChart::LeftAxisIndex);
-        tool.SetValue(line.value);
-        tool.Pen().SetColor(line.color);
-        tool.Pen().SetWidth(line.width);
-        tool.Pen().SetEndStyle(line.ends);
-    }
+    test::SetUpSoilChart(chart);
+    test::AddBand(chart, 400, clSkyBlue);
+    test::AddBand(chart, 277.8, clBlue);
+    test::AddDepthLine(chart, 500, clYellow, 3);
+    test::AddDepthLine(chart, 400, clGreen, 3);
+    test::AddDepthLine(chart, -12.5, clFuchsia, 14, esFlat);
 }
 
 void BM_SoilChartFullRedraw(benchmark::State& state)
 {
     TChart chart;
-    SetUpSoilChart(chart);
+    SetUpRecalculatedChart(chart);
     chart.RedrawCache();  // first redraw sizes the cache
     for (auto _ : state) {
         chart.Invalidate();
