@@ -16,6 +16,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include "x11_close_request.h"
+
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -85,19 +87,6 @@ bool nextEvent(Display* display, XEvent* event, int timeoutMs)
     }
     XNextEvent(display, event);
     return true;
-}
-
-void sendCloseRequest(Display* display, Window window)
-{
-    XEvent message{};
-    message.xclient.type = ClientMessage;
-    message.xclient.window = window;
-    message.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    message.xclient.format = 32;
-    message.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    message.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &message);
-    XFlush(display);
 }
 
 // Waits up to `timeoutMs` for the process to end; kills it if it does not.

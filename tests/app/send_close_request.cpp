@@ -1,8 +1,7 @@
-// Asks an X11 window to close the way a window manager does when the user
-// clicks its close button: a WM_DELETE_WINDOW client message.
+// Asks an X11 window to close as a window manager would (see x11_close_request.h).
 // Usage: send_close_request WINDOW_ID   (decimal or 0x-prefixed hexadecimal)
 
-#include <X11/Xlib.h>
+#include "x11_close_request.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,14 +18,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot open the display\n");
         return 2;
     }
-    XEvent message{};
-    message.xclient.type = ClientMessage;
-    message.xclient.window = window;
-    message.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    message.xclient.format = 32;
-    message.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    message.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &message);
+    sendCloseRequest(display, window);
     XSync(display, False);
     XCloseDisplay(display);
     return 0;
