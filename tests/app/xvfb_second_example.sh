@@ -11,28 +11,9 @@ send_close_request=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-fail() {
-  echo "$1"
-  kill "$pid" 2>/dev/null
-  exit 1
-}
+source "$(dirname "$0")/xvfb_window.sh"
 
-"$program" &
-pid=$!
-
-# Wait up to 30 seconds for the window, giving up at once if the program ends.
-window=
-for _ in $(seq 1 150); do
-  if ! kill -0 "$pid" 2>/dev/null; then
-    wait "$pid"
-    echo "the program ended with code $? before its window appeared"
-    exit 1
-  fi
-  window=$(xdotool search --onlyvisible --name '^Morvane$' 2>/dev/null | head -n 1)
-  [ -n "$window" ] && break
-  sleep 0.2
-done
-[ -n "$window" ] || fail "the window did not appear"
+start_and_find_window "$program"
 sleep 1
 
 # The client area's top-left corner on the screen (no window manager, so no
@@ -94,15 +75,6 @@ expect 120 27 '#F0CAA6' "above the applied-water bar"
 expect 88 126 '#FF0000' "shallow marker at 150 mm responds"
 expect 88 212 '#FFFF00' "deep marker at 300 mm does not respond"
 
-"$send_close_request" "$window" || fail "could not ask the window to close"
-for _ in $(seq 1 100); do
-  if ! kill -0 "$pid" 2>/dev/null; then
-    wait "$pid"
-    code=$?
-    echo "exit code $code"
-    [ "$code" -eq 0 ] || exit "$code"
-    exit "$status"
-  fi
-  sleep 0.1
-done
-fail "the program did not end after the close request"
+close_and_wait "$send_close_request"
+[ "$code" -eq 0 ] || exit "$code"
+exit "$status"
