@@ -121,7 +121,7 @@ void TApplication::handleException(std::exception_ptr failure)
 
 void TApplication::showErrorBoxFor(const Exception& failure)
 {
-    reporter().showErrorBox(title_, withClosingPeriod(QString::fromStdString(failure.message())));
+    reporter().showErrorBox(title_, QString::fromStdString(withClosingPeriod(failure.message())));
 }
 
 void TApplication::showApplicationError(std::exception_ptr failure)

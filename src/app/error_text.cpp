@@ -2,13 +2,6 @@
 
 namespace morvane {
 
-QString withClosingPeriod(const QString& message)
-{
-    if (!message.isEmpty() && message.back().unicode() > u'.')
-        return message + QLatin1Char('.');
-    return message;
-}
-
 QString applicationErrorText(const QString& className, const QString& moduleName,
                              quintptr address, const QString& message)
 {

@@ -5,14 +5,8 @@
 
 namespace morvane {
 
-// The text of the ordinary error box: the failure's message, with "." added
-// when the message is not empty and its last character's code is greater
-// than that of "." (letters, digits and most punctuation gain a period; a
-// message ending in ".", a space, "'", ")" or "!" does not).
-//   "Floating point division by zero"         -> "Floating point division by zero."
-//   "'abc' is not a valid floating point value" -> "... value."
-//   "Done."  -> "Done."      "Odd)" -> "Odd)"      "" -> ""
-QString withClosingPeriod(const QString& message);
+// The ordinary error box shows withClosingPeriod() of the failure's message
+// (failures.h).
 
 // The text of the "Application Error" box, from the format
 // "Exception %s in module %s at %p.\r\n%s%s\r\n": the failure's class name,

@@ -1,7 +1,7 @@
 #pragma once
 // The failure classes raised by the number conversions and the model.
-// Every failure carries a fixed message; the window shows it in an error box
-// (with a period appended, see the error box rule in the app layer).
+// Every failure carries a fixed message; the window's error box and
+// morvane-calc show it with withClosingPeriod().
 
 #include <stdexcept>
 #include <string>
@@ -58,5 +58,18 @@ MORVANE_MATH_FAILURE(EInvalidOp, "Invalid floating point operation")
 MORVANE_MATH_FAILURE(EOverflow, "Floating point overflow")
 MORVANE_MATH_FAILURE(EUnderflow, "Floating point underflow")
 #undef MORVANE_MATH_FAILURE
+
+// The text shown for a failure: its message, with "." appended when the
+// message is not empty and its last byte sorts after "." (letters, digits,
+// "/", ":" and every byte of a multibyte character gain a period; a message
+// ending in ".", a space, "'", ")" or "!" does not).
+//   "Floating point division by zero" -> "Floating point division by zero."
+//   "Done." -> "Done."      "Odd)" -> "Odd)"      "" -> ""
+inline std::string withClosingPeriod(const std::string& message)
+{
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
+        return message + ".";
+    return message;
+}
 
 }  // namespace morvane

@@ -6,6 +6,7 @@
 
 #include "application_title.h"
 #include "error_text.h"
+#include "failures.h"
 #include "localised_number_text.h"
 #include "number_format_settings.h"
 
@@ -57,7 +58,7 @@ private slots:
     {
         QFETCH(QString, message);
         QFETCH(QString, text);
-        QCOMPARE(withClosingPeriod(message), text);
+        QCOMPARE(QString::fromStdString(withClosingPeriod(message.toStdString())), text);
     }
 
     void applicationError_data()

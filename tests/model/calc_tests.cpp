@@ -10,6 +10,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "failures.h"
 #include "json_text.h"
 #include "result_report.h"
 #include "wetting_front_model.h"
@@ -227,7 +228,7 @@ TEST(CalcJson, EscapesStringsIntoValidJson)
 
 TEST(CalcErrorText, AppendsAPeriodAfterCharactersSortingAfterIt)
 {
-    using morvane::calc::errorText;
+    const auto errorText = morvane::withClosingPeriod;
     const std::pair<std::string, std::string> cases[] = {
         {"Floating point overflow", "Floating point overflow."},
         {"'abc' is not a valid floating point value", "'abc' is not a valid floating point value."},

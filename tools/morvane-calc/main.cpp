@@ -44,7 +44,7 @@ int main(int argc, char** argv)
     try {
         runWettingFrontModel(options.inputs, results);
     } catch (const Exception& failure) {
-        error = calc::errorText(failure.message());
+        error = withClosingPeriod(failure.message());
     }
 
     std::cout << (options.json ? calc::jsonReport(results, error) : calc::plainReport(results));

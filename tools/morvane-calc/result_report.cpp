@@ -80,11 +80,4 @@ std::string jsonReport(const ModelResults& results, const std::optional<std::str
            "\n";
 }
 
-std::string errorText(const std::string& message)
-{
-    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
-        return message + ".";
-    return message;
-}
-
 }  // namespace morvane::calc

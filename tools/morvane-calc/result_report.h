@@ -17,8 +17,4 @@ std::string plainReport(const ModelResults& results);
 // Held values are written with 17 significant digits, so the doubles read back exactly.
 std::string jsonReport(const ModelResults& results, const std::optional<std::string>& error);
 
-// The error text of a failure: its message, with "." appended when the last
-// byte sorts after "." ("'abc' is not a valid floating point value.").
-std::string errorText(const std::string& message);
-
 }  // namespace morvane::calc
