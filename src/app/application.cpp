@@ -109,7 +109,6 @@ void TApplication::prepareForErrorBox()
 
 void TApplication::handleException(std::exception_ptr failure)
 {
-    prepareForErrorBox();
     try {
         std::rethrow_exception(failure);
     } catch (const Exception& e) {
@@ -121,6 +120,7 @@ void TApplication::handleException(std::exception_ptr failure)
 
 void TApplication::showErrorBoxFor(const Exception& failure)
 {
+    prepareForErrorBox();
     reporter().showErrorBox(title_, QString::fromStdString(withClosingPeriod(failure.message())));
 }
 
