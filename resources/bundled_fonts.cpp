@@ -3,7 +3,10 @@
 #include <QByteArray>
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QResource>
+
+#include <fontconfig/fontconfig.h>
 
 namespace morvane {
 
@@ -21,6 +24,19 @@ QByteArray faceData(const QString& path)
                                    static_cast<qsizetype>(resource.size()));
 }
 
+// An empty configuration (no font directories, no rules) made current
+// before anything reads the default one; the faces registered next are then
+// the only fonts there are.
+void useOwnFontConfiguration()
+{
+    FcConfig* own = FcConfigCreate();
+    if (own && FcConfigSetCurrent(own))
+        FcConfigDestroy(own);  // the library holds its own reference now
+    // If the library refused it, the desktop's configuration is read as
+    // usual and the bundled faces are added to it: the window still shows
+    // them, only start-up is slower.
+}
+
 }  // namespace
 
 QString bundledSansFamily() { return QStringLiteral("Liberation Sans"); }
@@ -31,10 +47,14 @@ void loadBundledFonts()
     if (loaded)
         return;
     loaded = true;
+    useOwnFontConfiguration();
     for (const char* face : {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"})
         QFontDatabase::addApplicationFontFromData(faceData(QString::fromLatin1(face)));
     for (const char* name : {"MS Sans Serif", "Arial"})
         QFont::insertSubstitution(QString::fromLatin1(name), bundledSansFamily());
+    QFont standard = QGuiApplication::font();
+    standard.setFamily(bundledSansFamily());
+    QGuiApplication::setFont(standard);
 }
 
 }  // namespace morvane

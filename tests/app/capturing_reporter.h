@@ -1,12 +1,14 @@
 #pragma once
 // Test helpers: an error reporter that records the boxes instead of showing
-// them, and a main() that runs a QTest class inside a TApplication.
+// them, and a main() that runs a QTest class inside a TApplication with the
+// program's own fonts, as the program runs.
 
 #include <QList>
 #include <QString>
 #include <QTest>
 
 #include "application.h"
+#include "bundled_fonts.h"
 #include "error_reporter.h"
 
 struct ShownBox {
@@ -27,6 +29,7 @@ public:
     int main(int argc, char** argv)                         \
     {                                                       \
         morvane::TApplication application(argc, argv);      \
+        morvane::loadBundledFonts();                        \
         TestClass test;                                     \
         return QTest::qExec(&test, argc, argv);             \
     }

@@ -1,6 +1,6 @@
-// The bundled faces on a machine that has no fonts of its own (run with
-// FONTCONFIG_FILE naming a configuration without font directories): every
-// face the window and the charts ask for resolves to them.
+// The bundled faces are the only fonts the program sees. The test runs with
+// FONTCONFIG_FILE naming a desktop configuration that lists every installed
+// font and puts DejaVu Sans in place of Liberation Sans: none of it may show.
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -19,11 +19,16 @@ class TestBundledFonts : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
+    // Before any text is measured, as the program does it.
+    void initTestCase() { loadBundledFonts(); }
+
+    void onlyTheBundledFamilyIsInstalled()
     {
-        QVERIFY2(!QFontDatabase::families().contains(bundledSansFamily()),
-                 "run with a font configuration that has no fonts");
-        loadBundledFonts();
+        // Qt adds its three generic names, which resolve to what is there.
+        QStringList families = QFontDatabase::families();
+        for (const char* generic : {"Monospace", "Sans Serif", "Serif"})
+            families.removeAll(QString::fromLatin1(generic));
+        QCOMPARE(families, QStringList{bundledSansFamily()});
     }
 
     void bothFacesAreRegistered()
@@ -33,15 +38,18 @@ private slots:
         QVERIFY(styles.contains(QStringLiteral("Bold")));
     }
 
-    void requestedFacesResolveToTheBundledFamily_data()
+    void everyRequestedFaceResolvesToTheBundledFamily_data()
     {
         QTest::addColumn<QString>("family");
         QTest::addColumn<bool>("bold");
-        for (const char* family : {"MS Sans Serif", "Arial"})
+        // The faces the window and the charts ask for, the desktop's own
+        // choice, and faces installed on the machine but not bundled.
+        for (const char* family :
+             {"MS Sans Serif", "Arial", "Liberation Sans", "DejaVu Sans", "Courier", "Sans Serif"})
             for (bool bold : {false, true})
                 QTest::addRow("%s%s", family, bold ? " bold" : "") << family << bold;
     }
-    void requestedFacesResolveToTheBundledFamily()
+    void everyRequestedFaceResolvesToTheBundledFamily()
     {
         QFETCH(QString, family);
         QFETCH(bool, bold);
@@ -51,6 +59,11 @@ private slots:
         const QFontInfo resolved(font);
         QCOMPARE(resolved.family(), bundledSansFamily());
         QCOMPARE(resolved.bold(), bold);
+    }
+
+    void applicationFontIsTheBundledFamily()
+    {
+        QCOMPARE(QFontInfo(QGuiApplication::font()).family(), bundledSansFamily());
     }
 
     // The faces are read in place; their glyphs draw.
@@ -69,6 +82,14 @@ private slots:
                 dark += qGray(image.pixel(x, y)) < 96;
         QVERIFY(dark > 60);
         QVERIFY(QFontMetrics(windowFont(13, true)).horizontalAdvance(QStringLiteral("600")) > 0);
+    }
+
+    // There is no other font to borrow a missing character from.
+    void characterTheFacesLackHasNoFallback()
+    {
+        const QFontMetrics metrics(windowFont());
+        QVERIFY(metrics.inFont(QChar(u'W')));
+        QVERIFY(!metrics.inFont(QChar(u'\u6C34')));
     }
 
     void loadingTwiceAddsNothing()
