@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTabBar>
 
 #include <exception>
 #include <optional>
@@ -12,6 +11,7 @@
 
 #include "application.h"
 #include "colours.h"
+#include "image.h"
 #include "jpeg_decode.h"
 #include "label.h"
 #include "labeled_edit.h"
@@ -20,6 +20,7 @@
 #include "panel.h"
 #include "shape.h"
 #include "stretch_image.h"
+#include "tab_set.h"
 #include "window_font.h"
 
 using namespace morvane;
@@ -55,6 +56,17 @@ QWidget* notebookPage(QStackedWidget* notebook, const char* name)
     page->setObjectName(text(name));
     notebook->addWidget(page);
     return page;
+}
+
+// The detector photograph stretched to `size` logical pixels, decoded only
+// when the control first shows it. A picture that cannot be read or decoded
+// leaves the control empty.
+QImage detectorPicture(QSize size, qreal devicePixelRatio)
+{
+    QFile picture(text(":/pictures/detector.jpg"));
+    if (!picture.open(QIODevice::ReadOnly))
+        return {};
+    return stretchImage(decodeJpeg(picture.readAll()), size * devicePixelRatio);
 }
 
 void showStorageWarning(const std::optional<bool>& storageNegative, TLabel* storage,
@@ -109,10 +121,8 @@ void TForm1::createInputPanel()
     createLightPage(notebookPage(Notebook1, "LightPage"));
     createHeavyPage(notebookPage(Notebook1, "HeavyPage"));
 
-    TabSet1 = new QTabBar(Panel3);
-    TabSet1->setObjectName(text("TabSet1"));
-    TabSet1->setGeometry(1, 136, 599, 24);
-    TabSet1->setStyleSheet(text("QTabBar::tab:selected { background: rgb(192, 220, 192); }"));
+    TabSet1 = new TTabSet(Panel3, text("TabSet1"), QRect(1, 136, 599, 24),
+                          windowColour(clMoneyGreen));
     TabSet1->addTab(text("Soil 1"));
     TabSet1->addTab(text("Soil 2"));
     TabSet1->hide();
@@ -240,38 +250,14 @@ void TForm1::createProfileArea()
                           QRect(272, 592, 106, 13), kRed11);
     warn24h2->hide();
 
-    Image1 = new QLabel(Panel1);
-    Image1->setObjectName(text("Image1"));
-    Image1->setGeometry(424, 224, 289, 353);
-    createDetectorPicture();
-}
-
-// Painted once; later runs leave the legend as it is.
-void TForm1::createLegend()
-{
-    Image1->setPixmap(legendPicture(Image1->size(), Image1->devicePixelRatioF()));
-}
-
-void TForm1::createDetectorPicture()
-{
-    Image2 = new QLabel(Panel1);
-    Image2->setObjectName(text("Image2"));
-    Image2->setGeometry(728, 184, 97, 417);
+    Image1 = new TImage(Panel1, text("Image1"), QRect(424, 224, 289, 353));
+    Image2 = new TImage(Panel1, text("Image2"), QRect(728, 184, 97, 417));
     Image2->setAccessibleName(text("A wetting-front detector held upright"));
-    QFile picture(text(":/pictures/detector.jpg"));
-    if (!picture.open(QIODevice::ReadOnly))
-        return;
-    // Stretched to the screen's device pixels, so that a high-resolution
-    // screen shows it sharp. A picture that cannot be decoded leaves the
-    // image empty.
-    const qreal ratio = Image2->devicePixelRatioF();
-    const QImage stretched = stretchImage(decodeJpeg(picture.readAll()), Image2->size() * ratio);
-    if (stretched.isNull())
-        return;
-    QPixmap pixmap = QPixmap::fromImage(stretched);
-    pixmap.setDevicePixelRatio(ratio);
-    Image2->setPixmap(pixmap);
+    Image2->setPictureSource(detectorPicture);
 }
+
+// Drawn once; later runs leave the legend as it is.
+void TForm1::createLegend() { Image1->setPictureSource(legendPicture); }
 
 void TForm1::setKeyboardOrder()
 {

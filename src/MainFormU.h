@@ -6,18 +6,18 @@
 
 #include "wetting_front_model.h"
 
-class QLabel;
 class QPushButton;
 class QStackedWidget;
-class QTabBar;
 
 namespace morvane {
 class TChart;
 class TColorLineTool;
+class TImage;
 class TLabel;
 class TLabeledEdit;
 class TPanel;
 class TShape;
+class TTabSet;
 }  // namespace morvane
 
 class TForm1 : public QWidget {
@@ -59,7 +59,6 @@ private:
     void createProfileArea();
     void createSoilCharts();
     void createLegend();
-    void createDetectorPicture();
     void setKeyboardOrder();
     void runCreationHandler();
     void showNotebookPage(const QString& pageName);
@@ -79,7 +78,7 @@ private:
     morvane::TPanel* Panel2 = nullptr;
     morvane::TPanel* Panel3 = nullptr;
     QStackedWidget* Notebook1 = nullptr;
-    QTabBar* TabSet1 = nullptr;
+    morvane::TTabSet* TabSet1 = nullptr;
 
     morvane::TLabeledEdit* AppRate = nullptr;
     morvane::TLabeledEdit* Duration = nullptr;
@@ -141,6 +140,6 @@ private:
     morvane::TShape* Shape4 = nullptr;
     morvane::TLabel* warn24h = nullptr;
     morvane::TLabel* warn24h2 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Image2 = nullptr;
+    morvane::TImage* Image1 = nullptr;
+    morvane::TImage* Image2 = nullptr;
 };

@@ -17,6 +17,9 @@ public:
 
     TLabel* EditLabel() const { return editLabel_; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     TLabel* editLabel_;
 };

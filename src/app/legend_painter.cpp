@@ -87,9 +87,9 @@ void paintLegend(QPainter& painter, QSize size)
     drawDottedFrame(painter, 240, 180);
 }
 
-QPixmap legendPicture(QSize size, qreal devicePixelRatio)
+QImage legendPicture(QSize size, qreal devicePixelRatio)
 {
-    QPixmap picture(size * devicePixelRatio);
+    QImage picture(size * devicePixelRatio, QImage::Format_RGB32);
     picture.setDevicePixelRatio(devicePixelRatio);
     QPainter painter(&picture);
     paintLegend(painter, size);

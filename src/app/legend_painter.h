@@ -2,7 +2,7 @@
 // The legend card beside the soil profile charts: what the chart symbols
 // mean, painted once into a picture the size of its image control.
 
-#include <QPixmap>
+#include <QImage>
 #include <QSize>
 
 class QPainter;
@@ -16,6 +16,6 @@ void paintLegend(QPainter& painter, QSize size);
 
 // The legend as a picture of `size` logical pixels at the screen's
 // device pixel ratio.
-QPixmap legendPicture(QSize size, qreal devicePixelRatio);
+QImage legendPicture(QSize size, qreal devicePixelRatio);
 
 }  // namespace morvane

@@ -6,7 +6,6 @@
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QLabel>
 #include <QList>
 
 #include <memory>
@@ -14,6 +13,7 @@
 
 #include "bundled_fonts.h"
 #include "capturing_reporter.h"
+#include "image.h"
 #include "chart.h"
 #include "pixel_runs.h"
 #include "window_probe.h"
@@ -264,7 +264,7 @@ private slots:
 
     void detectorPictureHasDeviceResolution()
     {
-        const QPixmap picture = probe().control<QLabel>("Image2")->pixmap();
+        const QPixmap picture = probe().control<TImage>("Image2")->picture();
         QCOMPARE(picture.devicePixelRatio(), qreal(kScale));
         QCOMPARE(picture.size(), QSize(97, 417) * kScale);
     }

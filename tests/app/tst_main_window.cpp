@@ -14,6 +14,7 @@
 #include <stdexcept>
 
 #include "capturing_reporter.h"
+#include "image.h"
 #include "failures.h"
 #include "label.h"
 #include "labeled_edit.h"
@@ -352,7 +353,7 @@ private slots:
 
     void detectorPictureIsStretchedToItsControl()
     {
-        const QPixmap picture = probe().control<QLabel>("Image2")->pixmap();
+        const QPixmap picture = probe().control<TImage>("Image2")->picture();
         QCOMPARE(picture.size(), QSize(97, 417));
     }
 

@@ -1,0 +1,44 @@
+#include "image.h"
+
+#include <QPainter>
+
+#include <utility>
+
+namespace morvane {
+
+TImage::TImage(QWidget* parent, const QString& name, QRect geometry) : QWidget(parent)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+}
+
+void TImage::setPictureSource(PictureSource source)
+{
+    source_ = std::move(source);
+    picture_ = QPixmap();
+    pictureRatio_ = 0;
+    update();
+}
+
+QPixmap TImage::picture()
+{
+    const qreal ratio = devicePixelRatioF();
+    // A source that gave nothing is not asked again at the same ratio.
+    if (!source_ || ratio == pictureRatio_)
+        return picture_;
+    pictureRatio_ = ratio;
+    picture_ = QPixmap::fromImage(source_(size(), ratio));
+    picture_.setDevicePixelRatio(ratio);
+    return picture_;
+}
+
+void TImage::paintEvent(QPaintEvent*)
+{
+    const QPixmap shown = picture();
+    if (shown.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, shown);
+}
+
+}  // namespace morvane
