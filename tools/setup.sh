@@ -6,7 +6,7 @@ export DEBIAN_FRONTEND=noninteractive
 packages=(
   build-essential cmake ninja-build clang libclang-rt-14-dev
   libgtest-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg62-turbo-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg62-turbo-dev libfontconfig-dev
   fonts-liberation locales
   xvfb xauth xdotool x11-utils imagemagick dbus-daemon
   desktop-file-utils appstream
