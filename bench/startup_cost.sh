@@ -8,7 +8,7 @@
 # (text_window), which pays what any text costs: the font database and a
 # first font.
 #
-# Usage: bench/startup_cost.sh [N] [BUILD_DIR]     (N defaults to 10,
+# Usage: bench/startup_cost.sh [N] [BUILD_DIR]     (N defaults to 25,
 #        BUILD_DIR to build; the build needs the targets morvane,
 #        minimal_window, text_window and launch_timer)
 # Needs Xvfb (xvfb-run) and dbus-run-session: the programs run on a session
@@ -19,7 +19,7 @@
 # Targets: time within 1.25 x and memory within 1.3 x the minimal window's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs=${1:-10}
+runs=${1:-25}
 build=${2:-build}
 settle=${SETTLE_MS:-1000}
 
