@@ -13,8 +13,9 @@
 
 #include "bundled_fonts.h"
 #include "capturing_reporter.h"
-#include "image.h"
 #include "chart.h"
+#include "expected_colours.h"
+#include "image.h"
 #include "pixel_runs.h"
 #include "window_probe.h"
 
@@ -22,15 +23,7 @@ using namespace morvane;
 
 namespace {
 
-
 constexpr int kScale = 2;
-const QColor kBlack(0, 0, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kYellow(255, 255, 0);
-const QColor kGreen(0, 128, 0);
-const QColor kFuchsia(255, 0, 255);
-const QColor kRed(255, 0, 0);
-const QColor kCream(255, 251, 240);
 
 // Logical places in the window.
 const QRect kChart1(64, 192, 137, 401);

@@ -14,8 +14,8 @@
 #include <stdexcept>
 
 #include "capturing_reporter.h"
-#include "image.h"
 #include "failures.h"
+#include "image.h"
 #include "label.h"
 #include "labeled_edit.h"
 #include "number_format_settings.h"

@@ -13,6 +13,7 @@
 #include "bundled_fonts.h"
 #include "capturing_reporter.h"
 #include "chart.h"
+#include "expected_colours.h"
 #include "pixel_runs.h"
 #include "shape.h"
 #include "window_probe.h"
@@ -21,14 +22,6 @@ using namespace morvane;
 
 namespace {
 
-
-const QColor kBlue(0, 0, 255);
-const QColor kBlack(0, 0, 0);
-const QColor kYellow(255, 255, 0);
-const QColor kGreen(0, 128, 0);
-const QColor kFuchsia(255, 0, 255);
-const QColor kRed(255, 0, 0);
-const QColor kCream(255, 251, 240);
 
 // Where the charts and the legend sit in the window.
 constexpr QPoint kChartOrigin[2] = {{64, 192}, {240, 192}};
