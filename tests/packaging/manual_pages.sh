@@ -1,10 +1,11 @@
 #!/bin/bash
 # The manual pages format without a warning, name the program's version, and
-# the page of morvane-calc documents every option its --help lists.
-# Usage: manual_pages.sh VERSION MORVANE_CALC PAGE...
+# the page of morvane-calc documents every option its --help lists; the
+# changelog's newest entry is the program's version.
+# Usage: manual_pages.sh VERSION CHANGELOG MORVANE_CALC PAGE...
 set -u
-version=$1 calc=$2
-shift 2
+version=$1 changelog=$2 calc=$3
+shift 3
 status=0
 fail() { echo "$*"; status=1; }
 
@@ -24,4 +25,7 @@ for option in $options; do
   grep -qF -- "${option//-/\\-}" "${calc_page:?no morvane-calc.1 given}" ||
     fail "morvane-calc.1 does not document $option"
 done
+
+head -1 "$changelog" | grep -q "^morvane ($version) " ||
+  fail "$changelog: the newest entry is not $version"
 exit "$status"
