@@ -22,16 +22,22 @@ installed_files=(
   share/icons/hicolor/48x48/apps/net.morvane.Morvane.png
   share/icons/hicolor/128x128/apps/net.morvane.Morvane.png
   share/icons/hicolor/256x256/apps/net.morvane.Morvane.png
+  share/man/man1/morvane.1.gz share/man/man1/morvane-calc.1.gz
+  share/doc/morvane/copyright share/doc/morvane/changelog.gz share/doc/morvane/README.md
 )
 
 # Every installed file is in place under PREFIX, and morvane-calc runs there.
-check_installed() {  # PREFIX
-  local file
+# Files under a folder SKIP (relative to PREFIX) are not looked for.
+check_installed() {  # PREFIX [SKIP...]
+  local prefix=$1 file skip
+  shift
   for file in "${installed_files[@]}"; do
-    [ -s "$1/$file" ] || { echo "not installed: $1/$file"; return 1; }
+    for skip in "$@"; do [[ $file == "$skip"/* ]] && continue 2; done
+    [ -s "$prefix/$file" ] || { echo "not installed: $prefix/$file"; return 1; }
   done
-  "$1/bin/morvane-calc" | grep -qx 'AppAmount=25' || { echo "$1/bin/morvane-calc does not run"; return 1; }
-  echo "installed in $1: ${installed_files[*]}"
+  "$prefix/bin/morvane-calc" | grep -qx 'AppAmount=25' ||
+    { echo "$prefix/bin/morvane-calc does not run"; return 1; }
+  echo "installed in $prefix: ${installed_files[*]}"
 }
 
 # cmake --install of BUILD_DIR into a scratch prefix.
@@ -49,6 +55,11 @@ check_install_tree() {  # BUILD_DIR
 # package got onto the machine. A morvane package that was installed before
 # is left alone and the check is skipped.
 package_status() { dpkg-query -W -f='${db:Status-Status}' morvane 2>/dev/null || true; }
+# Slim Debian images tell dpkg to leave out manual pages and documents.
+excluded_by_dpkg() {  # FOLDER
+  cat /etc/dpkg/dpkg.cfg /etc/dpkg/dpkg.cfg.d/* 2>/dev/null |
+    grep -qE "^[[:space:]]*path-exclude[[:space:]=]+$1/"
+}
 check_debian_package() (  # BUILD_DIR
   if [ "$(package_status)" = installed ]; then
     echo "a morvane package is installed already; not replacing it"
@@ -59,6 +70,9 @@ check_debian_package() (  # BUILD_DIR
   local deb
   deb=$(echo "$1"/morvane_*.deb)
   [ -f "$deb" ] || { echo "cpack made no package"; exit 1; }
+  # Debian's own checks: any error or warning fails.
+  lintian --fail-on error,warning "$deb"
+  echo "lintian: no errors and no warnings"
   remove_package() {
     case "$(package_status)" in
       "" | not-installed) return 0 ;;
@@ -77,7 +91,23 @@ check_debian_package() (  # BUILD_DIR
     cat "$log"; rm -f "$log"; exit 1
   fi
   rm -f "$log"
-  check_installed /usr
+  local skipped=() folder file
+  for folder in share/man share/doc; do
+    excluded_by_dpkg "/usr/$folder" && skipped+=("$folder")
+  done
+  check_installed /usr "${skipped[@]}"
+  if ((${#skipped[@]})); then
+    echo "dpkg leaves out /usr/{${skipped[*]}} here: checking that part in the package only"
+    contents=$(dpkg-deb -c "$deb")
+    for file in "${installed_files[@]}"; do
+      grep -q " \./usr/$file\$" <<<"$contents" || { echo "not in the package: $file"; exit 1; }
+    done
+  fi
+  if [[ " ${skipped[*]} " != *" share/man "* ]]; then
+    page=$(MANWIDTH=80 man -P cat morvane-calc 2>&1) || true
+    grep -qE '^ +morvane-calc +- ' <<<"$page" ||
+      { echo "man morvane-calc does not show the page: $page"; exit 1; }
+  fi
   dpkg -L morvane | grep -q '^/usr/bin/morvane$'
   remove_package
   [ ! -e /usr/bin/morvane-calc ] || { echo "/usr/bin/morvane-calc is left after removal"; exit 1; }

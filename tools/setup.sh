@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg62-turbo-dev libfontconfig-dev
   fonts-liberation locales
   xvfb xauth xdotool x11-utils imagemagick dbus-daemon
-  desktop-file-utils appstream
+  desktop-file-utils appstream lintian man-db
 )
 missing=()
 for p in "${packages[@]}"; do
