@@ -117,7 +117,6 @@ ErrorBox::ErrorBox(const QString& caption, const QString& message, QWidget* pare
     messageView_->setPalette(palette);
     messageView_->document()->setDocumentMargin(0);
     messageView_->setPlainText(displayedMessage(message));
-    messageView_->setAccessibleName(caption);
     label->hide();
     grid->addWidget(messageView_, 0, 1, Qt::AlignTop);
     fitMessageView();
