@@ -19,9 +19,10 @@ if ((${#missing[@]})); then
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-# A comma locale and one whose decimal separator is a multibyte character.
+# Comma locales (the French one groups with a narrow no-break space) and one
+# whose decimal separator is a multibyte character.
 need_gen=0
-for entry in "de_DE.UTF-8 UTF-8:de_DE.utf8" "ps_AF UTF-8:ps_AF"; do
+for entry in "de_DE.UTF-8 UTF-8:de_DE.utf8" "fr_FR.UTF-8 UTF-8:fr_FR.utf8" "ps_AF UTF-8:ps_AF"; do
   line=${entry%%:*} name=${entry##*:}
   if ! locale -a 2>/dev/null | grep -qx "$name"; then
     sed -i "s/^# *\(${line}\)\$/\1/" /etc/locale.gen

@@ -1,15 +1,14 @@
 #include "error_reporter.h"
 
 #include <QApplication>
-#include <QMessageBox>
+
+#include "error_box.h"
 
 namespace morvane {
 
 void MessageBoxReporter::showErrorBox(const QString& caption, const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.setWindowModality(Qt::ApplicationModal);
+    ErrorBox box(caption, text, QApplication::activeWindow());
     box.exec();
 }
 

@@ -8,6 +8,7 @@
 #include "MainFormU.h"
 #include "application.h"
 #include "bundled_fonts.h"
+#include "display_failure.h"
 #include "floating_point_environment.h"
 #include "number_format_settings.h"
 
@@ -38,7 +39,9 @@ int runMorvane(int& argc, char** argv)
 {
     resetFloatingPointEnvironment();
     loadNumberFormatSettings();
+    beginDisplayFailureReport(argc, argv);
     TApplication application(argc, argv);
+    endDisplayFailureReport();
     std::unique_ptr<TForm1> Form1;
     return runApplication(application, [&] {
         loadBundledFonts();
