@@ -17,6 +17,7 @@
 #include "labeled_edit.h"
 #include "legend_painter.h"
 #include "localised_number_text.h"
+#include "result_names.h"
 #include "panel.h"
 #include "shape.h"
 #include "stretch_image.h"
@@ -365,20 +366,16 @@ void TForm1::runModel()
 
 void TForm1::showModelResults()
 {
-    const ModelTexts& texts = results_.texts;
-    const std::pair<const std::optional<std::string>&, TLabel*> labels[] = {
-        {texts.AppAmount, AppAmount}, {texts.LtSWD, LtSWD}, {texts.HvSWD, HvSWD},
-        {texts.LtTAW, LtTAW},         {texts.LtAW, LtAW},   {texts.LtSTO, LtSTO},
-        {texts.LtSD, LtSD},           {texts.LtDD, LtDD},   {texts.HvTAW, HvTAW},
-        {texts.HvAW, HvAW},           {texts.HvSD, HvSD},   {texts.HvDD, HvDD},
-        {texts.Hv1STO, Hv1STO},
+    // Each result label carries its result's name as its object name.
+    const auto label = [this](const char* name) {
+        return dynamic_cast<TLabel*>(findChild<QLabel*>(QString::fromLatin1(name)));
     };
-    for (const auto& [modelText, label] : labels) {
-        if (modelText)
-            label->setText(QString::fromStdString(*modelText));
+    for (const ResultText& result : kResultTexts) {
+        if (const auto& modelText = result.text(results_))
+            label(result.name)->setText(QString::fromStdString(*modelText));
     }
-    showStorageWarning(results_.ltStoWarn, LtSTO, ltStoWarn);
-    showStorageWarning(results_.HvSTOWarn, Hv1STO, HvSTOWarn);
+    for (const StorageWarning& warning : kStorageWarnings)
+        showStorageWarning(warning.shown(results_), label(warning.storageName), label(warning.name));
 }
 
 void TForm1::showDeepDetectors()
