@@ -1,37 +1,114 @@
 // morvane-calc: the wetting front model on the command line, for scripting
-// scenarios and checking results. See --help.
+// scenarios, checking results and running whole tables. See --help.
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "batch_run.h"
 #include "command_line.h"
 #include "failures.h"
 #include "floating_point_environment.h"
 #include "number_format_settings.h"
+#include "output_buffer.h"
 #include "result_report.h"
 
 namespace {
 
-constexpr int kExitRunFailed = 1;
+using namespace morvane;
+
+constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
+
+int usageError(const std::string& error)
+{
+    std::cerr << "morvane-calc: " << error << "\n" << calc::kUsageLine << "\n";
+    return kExitUsage;
+}
+
+// Writes out what is held; a failed write makes the run a failure.
+int finish(calc::OutputBuffer& out, int status)
+{
+    out.flush();
+    if (out.failed()) {
+        std::cerr << "morvane-calc: cannot write the output: " << out.error() << "\n";
+        return kExitFailed;
+    }
+    return status;
+}
+
+int runOnce(const calc::CalcOptions& options)
+{
+    ModelResults results;
+    std::optional<std::string> error;
+    try {
+        runWettingFrontModel(calc::inputsWithDefaults(options.inputs), results);
+    } catch (const Exception& failure) {
+        error = withClosingPeriod(failure.message());
+    }
+    calc::OutputBuffer out;
+    out.append(options.json ? calc::jsonReport(results, error) : calc::plainReport(results));
+    const int status = finish(out, error ? kExitFailed : 0);
+    if (error) std::cerr << *error << "\n";
+    return status;
+}
+
+int runBatch(const calc::CalcOptions& options)
+{
+    std::string error;
+    const std::optional<char> delimiter =
+        calc::fieldDelimiter(options, numberFormatSettings().decimalSeparator, error);
+    if (!delimiter) return usageError(error);
+
+    int input = STDIN_FILENO;
+    if (options.batchFile != "-") {
+        input = ::open(options.batchFile.c_str(), O_RDONLY | O_CLOEXEC);
+        if (input < 0) {
+            std::cerr << "morvane-calc: cannot open '" << options.batchFile
+                      << "': " << std::strerror(errno) << "\n";
+            return kExitFailed;
+        }
+    }
+    // The --plan response-depth columns are to join the result columns here.
+    const calc::BatchSettings settings{*delimiter, options.json,
+                                       calc::inputsWithDefaults(options.inputs)};
+    calc::OutputBuffer out;
+    const calc::BatchOutcome outcome = calc::runBatch(input, settings, out);
+    if (input != STDIN_FILENO) ::close(input);
+    if (!outcome.usageError.empty()) return usageError(outcome.usageError);
+
+    int status = finish(out, 0);
+    if (!outcome.readError.empty()) {
+        std::cerr << "morvane-calc: cannot read the table: " << outcome.readError << "\n";
+        status = kExitFailed;
+    }
+    if (outcome.failedRows > 0) {
+        std::cerr << "morvane-calc: " << outcome.failedRows << " of " << outcome.rows
+                  << (outcome.rows == 1 ? " row" : " rows") << " failed\n";
+        status = kExitFailed;
+    }
+    return status;
+}
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    using namespace morvane;
     const calc::ParsedCommandLine parsed =
         calc::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    if (!parsed.options) {
-        std::cerr << "morvane-calc: " << parsed.error << "\n" << calc::kUsageLine << "\n";
-        return kExitUsage;
-    }
+    if (!parsed.options) return usageError(parsed.error);
     const calc::CalcOptions& options = *parsed.options;
-    if (options.help) {
-        std::cout << calc::kUsageLine << "\n\n" << calc::kHelpText;
-        return 0;
+    if (options.help || options.version) {
+        calc::OutputBuffer out;
+        out.append(options.help ? std::string(calc::kUsageLine) + "\n\n" + calc::kHelpText
+                                : "morvane-calc " MORVANE_VERSION "\n");
+        return finish(out, 0);
     }
 
     resetFloatingPointEnvironment();
@@ -39,18 +116,5 @@ int main(int argc, char** argv)
     if (options.decimalSeparator)
         numberFormatSettings().decimalSeparator = *options.decimalSeparator;
 
-    ModelResults results;
-    std::optional<std::string> error;
-    try {
-        runWettingFrontModel(options.inputs, results);
-    } catch (const Exception& failure) {
-        error = withClosingPeriod(failure.message());
-    }
-
-    std::cout << (options.json ? calc::jsonReport(results, error) : calc::plainReport(results));
-    if (error) {
-        std::cerr << *error << "\n";
-        return kExitRunFailed;
-    }
-    return 0;
+    return options.batch ? runBatch(options) : runOnce(options);
 }
