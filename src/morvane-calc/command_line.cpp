@@ -103,6 +103,7 @@ bool isUsableDecimalSeparator(char c)
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments)
 {
     CalcOptions options;
+    std::optional<std::string> batchFile;  // named after --batch, or standing alone
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string name = arguments[i];
         std::optional<std::string> value;
@@ -120,13 +121,18 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments)
             if (!value && i + 1 < arguments.size() && !arguments[i + 1].starts_with("--"))
                 value = arguments[++i];
             options.batch = true;
-            if (value) options.batchFile = *value;
-            if (options.batchFile.empty()) return usageError("--batch needs a file name or -");
+            if (value && batchFile) return usageError("more than one table to read");
+            if (value) batchFile = *value;
             continue;
         }
         std::optional<std::string>* text = inputText(options.inputs, name);
-        if (text == nullptr && name != "--decimal-separator" && name != "--delimiter")
-            return usageError("unknown argument '" + arguments[i] + "'");
+        if (text == nullptr && name != "--decimal-separator" && name != "--delimiter") {
+            // One argument that is not an option may name the table (--batch --json FILE).
+            if (name.starts_with("--") || batchFile)
+                return usageError("unknown argument '" + arguments[i] + "'");
+            batchFile = arguments[i];
+            continue;
+        }
         if (!value) {
             if (i + 1 == arguments.size()) return usageError(name + " needs a value");
             value = arguments[++i];
@@ -143,6 +149,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments)
                                   "not a digit, a sign, e, E or a blank");
         }
     }
+    if (batchFile && !options.batch) return usageError("unknown argument '" + *batchFile + "'");
+    if (batchFile) options.batchFile = *batchFile;
+    if (options.batchFile.empty()) return usageError("--batch needs a file name or -");
     if (options.delimiter && !options.batch) return usageError("--delimiter needs --batch");
     return {options, {}};
 }

@@ -5,7 +5,8 @@
 //                [--help] [--version]
 // Each T is an input text exactly as typed into the window (blanks included);
 // an omitted one keeps the window's default text, written with the active
-// decimal separator. "--name=T" works as well.
+// decimal separator. "--name=T" works as well. With --batch, the table's FILE
+// may also stand anywhere on its own: "--batch --json FILE".
 
 #include <optional>
 #include <string>

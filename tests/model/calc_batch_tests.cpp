@@ -178,6 +178,7 @@ TEST(MorvaneCalcBatch, ReadsTheNamedFileOrStandardInput)
                                  "50.0,25.0,165,335,50%,hidden,hidden,\n";
     EXPECT_EQ(calc_test::runCalc({"--batch", path}).out, expected);
     EXPECT_EQ(calc_test::runCalc({"--batch=" + path}).out, expected);
+    EXPECT_EQ(calc_test::runCalc({"--batch", "--delimiter", ",", path}).out, expected);
     calc_test::Redirect input;
     input.input = path;
     EXPECT_EQ(calc_test::runCalc({"--batch", "-"}, nullptr, input).out, expected);

@@ -139,6 +139,7 @@ TEST(MorvaneCalc, UsageErrorsExitWithTwo)
         {"--bogus"}, {"--rate"}, {"500"}, {"--decimal-separator", ",,"},
         {"--decimal-separator", ""}, {"--json=yes"}, {"--version=2"},
         {"--delimiter", ";"} /* without --batch */, {"--batch", "--delimiter", ";;"},
+        {"--batch", "a.csv", "b.csv"}, {"--batch=a.csv", "b.csv"}, {"--batch="},
     };
     for (const auto& arguments : cases) {
         SCOPED_TRACE(arguments.front());
