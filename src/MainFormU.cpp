@@ -17,8 +17,8 @@
 #include "labeled_edit.h"
 #include "legend_painter.h"
 #include "localised_number_text.h"
-#include "result_names.h"
 #include "panel.h"
+#include "result_names.h"
 #include "shape.h"
 #include "stretch_image.h"
 #include "tab_set.h"
@@ -366,9 +366,14 @@ void TForm1::runModel()
 
 void TForm1::showModelResults()
 {
-    // Each result label carries its result's name as its object name.
-    const auto label = [this](const char* name) {
-        return dynamic_cast<TLabel*>(findChild<QLabel*>(QString::fromLatin1(name)));
+    // Each result label carries its result's name as its object name. One walk
+    // over the window's labels: a findChild per name would walk it 15 times.
+    const QList<QLabel*> labels = findChildren<QLabel*>();
+    const auto label = [&labels](const char* name) -> TLabel* {
+        for (QLabel* candidate : labels)
+            if (candidate->objectName() == QLatin1StringView(name))
+                return dynamic_cast<TLabel*>(candidate);
+        return nullptr;
     };
     for (const ResultText& result : kResultTexts) {
         if (const auto& modelText = result.text(results_))
