@@ -70,6 +70,7 @@ public:
         for (std::size_t i = 0; i < header_.count; ++i) field(header_.fields[i]);
         for (const ResultText& result : kResultTexts) field(result.name);
         for (const StorageWarning& warning : kStorageWarnings) field(warning.name);
+        // The planner's response-depth columns (--plan) are to go here and in writeRow.
         line_ += "error";
         finishLine();
     }

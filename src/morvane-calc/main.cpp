@@ -75,7 +75,6 @@ int runBatch(const calc::CalcOptions& options)
             return kExitFailed;
         }
     }
-    // The --plan response-depth columns are to join the result columns here.
     const calc::BatchSettings settings{*delimiter, options.json,
                                        calc::inputsWithDefaults(options.inputs)};
     calc::OutputBuffer out;
