@@ -111,17 +111,20 @@ private:
     void writeJsonRow(const CsvRecord& row, const ModelResults& results,
                       const std::optional<std::string>& error)
     {
-        NamedFields fields;
+        fields_.clear();
         for (std::size_t i = 0; i < header_.count; ++i)
-            fields.emplace_back(header_.fields[i],
-                                i < row.count ? std::string_view(row.fields[i]) : std::string_view());
-        out_.append(jsonReport(results, error, &fields));
+            fields_.emplace_back(header_.fields[i],
+                                 i < row.count ? std::string_view(row.fields[i]) : std::string_view());
+        line_.clear();
+        appendJsonReport(line_, results, error, &fields_);
+        out_.append(line_);
     }
 
     const CsvRecord& header_;
     const BatchSettings& settings_;
     OutputBuffer& out_;
     std::string line_;
+    NamedFields fields_;
 };
 
 }  // namespace

@@ -6,20 +6,30 @@
 namespace morvane::calc {
 namespace {
 
-using JsonMembers = std::vector<std::pair<std::string, std::string>>;
+// Writes a JSON object's members, "key": value, separated by commas.
+class JsonObject {
+public:
+    explicit JsonObject(std::string& out) : out_(out) { out_ += '{'; }
+    ~JsonObject() { out_ += '}'; }
+    JsonObject(const JsonObject&) = delete;
+    JsonObject& operator=(const JsonObject&) = delete;
 
-// Joins "key": value members into a JSON object.
-std::string jsonObject(const JsonMembers& members)
-{
-    std::string out = "{";
-    for (std::size_t i = 0; i < members.size(); ++i) {
-        if (i > 0) out += ", ";
-        out += jsonString(members[i].first) + ": " + members[i].second;
+    // Starts a member; its value is appended next.
+    std::string& key(std::string_view name)
+    {
+        if (!empty_) out_ += ", ";
+        empty_ = false;
+        appendJsonString(out_, name);
+        out_ += ": ";
+        return out_;
     }
-    return out + "}";
-}
 
-std::string jsonDepths(const SoilDepths& depths)
+private:
+    std::string& out_;
+    bool empty_ = true;
+};
+
+void appendDepths(std::string& out, const SoilDepths& depths)
 {
     const std::pair<const char*, const std::optional<double>*> fields[] = {
         {"initialWaterContent", &depths.initialWaterContent},
@@ -28,10 +38,9 @@ std::string jsonDepths(const SoilDepths& depths)
         {"front48h", &depths.front48h},
         {"front24h", &depths.front24h},
     };
-    JsonMembers members;
+    JsonObject object(out);
     for (const auto& [name, value] : fields)
-        if (*value) members.emplace_back(name, jsonNumber(**value));
-    return jsonObject(members);
+        if (*value) appendJsonNumber(object.key(name), **value);
 }
 
 }  // namespace
@@ -47,28 +56,42 @@ std::string plainReport(const ModelResults& results)
     return out;
 }
 
+void appendJsonReport(std::string& out, const ModelResults& results,
+                      const std::optional<std::string>& error, const NamedFields* fields)
+{
+    {
+        JsonObject report(out);
+        {
+            JsonObject texts(report.key("texts"));
+            for (const ResultText& result : kResultTexts)
+                if (const auto& text = result.text(results)) appendJsonString(texts.key(result.name), *text);
+        }
+        {
+            JsonObject warnings(report.key("warnings"));
+            for (const StorageWarning& warning : kStorageWarnings)
+                if (const auto& shown = warning.shown(results))
+                    warnings.key(warning.name) += *shown ? "true" : "false";
+        }
+        appendDepths(report.key("light"), results.light);
+        appendDepths(report.key("heavy"), results.heavy);
+        if (error)
+            appendJsonString(report.key("error"), *error);
+        else
+            report.key("error") += "null";
+        if (fields) {
+            JsonObject named(report.key("fields"));
+            for (const auto& [name, text] : *fields) appendJsonString(named.key(name), text);
+        }
+    }
+    out += '\n';
+}
+
 std::string jsonReport(const ModelResults& results, const std::optional<std::string>& error,
                        const NamedFields* fields)
 {
-    JsonMembers texts, shown;
-    for (const ResultText& result : kResultTexts)
-        if (const auto& text = result.text(results)) texts.emplace_back(result.name, jsonString(*text));
-    for (const StorageWarning& warning : kStorageWarnings)
-        if (const auto& flag = warning.shown(results))
-            shown.emplace_back(warning.name, *flag ? "true" : "false");
-    JsonMembers members{
-        {"texts", jsonObject(texts)},
-        {"warnings", jsonObject(shown)},
-        {"light", jsonDepths(results.light)},
-        {"heavy", jsonDepths(results.heavy)},
-        {"error", error ? jsonString(*error) : "null"},
-    };
-    if (fields) {
-        JsonMembers named;
-        for (const auto& [name, text] : *fields) named.emplace_back(name, jsonString(text));
-        members.emplace_back("fields", jsonObject(named));
-    }
-    return jsonObject(members) + "\n";
+    std::string out;
+    appendJsonReport(out, results, error, fields);
+    return out;
 }
 
 }  // namespace morvane::calc

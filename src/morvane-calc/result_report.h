@@ -24,6 +24,8 @@ using NamedFields = std::vector<std::pair<std::string_view, std::string_view>>;
 // Held values are written with 17 significant digits, so the doubles read back exactly.
 std::string jsonReport(const ModelResults& results, const std::optional<std::string>& error,
                        const NamedFields* fields = nullptr);
+void appendJsonReport(std::string& out, const ModelResults& results,
+                      const std::optional<std::string>& error, const NamedFields* fields);
 
 // "shown" or "hidden" for a decided storage warning.
 inline const char* warningText(bool shown) { return shown ? "shown" : "hidden"; }

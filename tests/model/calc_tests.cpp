@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -248,6 +251,28 @@ TEST(CalcJson, EscapesStringsIntoValidJson)
     for (const auto& [text, expected] : cases) EXPECT_EQ(jsonString(text), expected);
     EXPECT_EQ(morvane::calc::jsonNumber(0.1), "0.10000000000000001");
     EXPECT_EQ(morvane::calc::jsonNumber(500), "500");
+}
+
+TEST(CalcJson, NumbersHaveTheDigitsOfPrintfsSeventeenDigitFormat)
+{
+    // printf("%.17g") in the C locale is the reference, over hand-picked values
+    // and doubles drawn from every exponent.
+    std::vector<double> values = {0.0, -0.0, 1.0, -2.5, 1e300, 1e-300, 4.9e-324, 1.7976931348623157e308,
+                                  123456789012345678.0, 625.00000000000034, 1e16, 1e17, 0.0001};
+    std::uint64_t bits = 0x9E3779B97F4A7C15u;
+    for (int i = 0; i < 20000; ++i) {
+        bits ^= bits << 13;
+        bits ^= bits >> 7;
+        bits ^= bits << 17;
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (std::isfinite(value)) values.push_back(value);
+    }
+    for (const double value : values) {
+        char reference[40];
+        std::snprintf(reference, sizeof reference, "%.17g", value);
+        ASSERT_EQ(morvane::calc::jsonNumber(value), reference);
+    }
 }
 
 TEST(CalcErrorText, AppendsAPeriodAfterCharactersSortingAfterIt)
