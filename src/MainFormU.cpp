@@ -18,6 +18,7 @@
 #include "legend_painter.h"
 #include "localised_number_text.h"
 #include "panel.h"
+#include "result_names.h"
 #include "shape.h"
 #include "stretch_image.h"
 #include "tab_set.h"
@@ -365,20 +366,21 @@ void TForm1::runModel()
 
 void TForm1::showModelResults()
 {
-    const ModelTexts& texts = results_.texts;
-    const std::pair<const std::optional<std::string>&, TLabel*> labels[] = {
-        {texts.AppAmount, AppAmount}, {texts.LtSWD, LtSWD}, {texts.HvSWD, HvSWD},
-        {texts.LtTAW, LtTAW},         {texts.LtAW, LtAW},   {texts.LtSTO, LtSTO},
-        {texts.LtSD, LtSD},           {texts.LtDD, LtDD},   {texts.HvTAW, HvTAW},
-        {texts.HvAW, HvAW},           {texts.HvSD, HvSD},   {texts.HvDD, HvDD},
-        {texts.Hv1STO, Hv1STO},
+    // Each result label carries its result's name as its object name. One walk
+    // over the window's labels: a findChild per name would walk it 15 times.
+    const QList<QLabel*> labels = findChildren<QLabel*>();
+    const auto label = [&labels](const char* name) -> TLabel* {
+        for (QLabel* candidate : labels)
+            if (candidate->objectName() == QLatin1StringView(name))
+                return dynamic_cast<TLabel*>(candidate);
+        return nullptr;
     };
-    for (const auto& [modelText, label] : labels) {
-        if (modelText)
-            label->setText(QString::fromStdString(*modelText));
+    for (const ResultText& result : kResultTexts) {
+        if (const auto& modelText = result.text(results_))
+            label(result.name)->setText(QString::fromStdString(*modelText));
     }
-    showStorageWarning(results_.ltStoWarn, LtSTO, ltStoWarn);
-    showStorageWarning(results_.HvSTOWarn, Hv1STO, HvSTOWarn);
+    for (const StorageWarning& warning : kStorageWarnings)
+        showStorageWarning(warning.shown(results_), label(warning.storageName), label(warning.name));
 }
 
 void TForm1::showDeepDetectors()

@@ -1,15 +1,12 @@
 #include "localised_number_text.h"
 
-#include "number_format_settings.h"
+#include "number_text_localisation.h"
 
 namespace morvane {
 
 QString localisedNumberText(const QString& storedText)
 {
-    const char separator = numberFormatSettings().decimalSeparator;
-    QString text = storedText;
-    text.replace(QLatin1Char('.'), QString::fromLocal8Bit(&separator, 1));
-    return text;
+    return QString::fromLocal8Bit(localisedNumberText(storedText.toLocal8Bit().toStdString()));
 }
 
 }  // namespace morvane
