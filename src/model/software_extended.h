@@ -14,6 +14,7 @@
 // an infinity or a not-a-number, and checked_arithmetic.h turns those into
 // the failures. Comparisons with a not-a-number are false (except !=).
 
+#include <bit>
 #include <cfloat>
 #include <compare>
 #include <concepts>
@@ -121,13 +122,9 @@ private:
     static constexpr SoftwareExtended fromInteger(bool negative, std::uint64_t magnitude)
     {
         if (magnitude == 0) return {};
-        int shift = 0;
-        while ((magnitude & kLeadingBit) == 0) {
-            magnitude <<= 1;
-            ++shift;
-        }
+        const int shift = std::countl_zero(magnitude);
         return fromFields(negative, static_cast<std::uint16_t>(kExponentBias + 63 - shift),
-                          magnitude);
+                          magnitude << shift);
     }
 
     std::uint64_t significand_ = 0;
