@@ -41,7 +41,14 @@ CalcRun runCalc(const std::vector<std::string>& arguments, const char* locale = 
         if (std::string(*e).rfind("LC_ALL=", 0) != 0) env.emplace_back(*e);
     env.push_back(std::string("LC_ALL=") + (locale ? locale : "C.UTF-8"));
 
-    std::vector<char*> argv{const_cast<char*>(MORVANE_CALC_PATH)};
+    // A cross-built morvane-calc runs through the emulator.
+#ifdef MORVANE_CALC_EMULATOR
+    const char* const program = MORVANE_CALC_EMULATOR;
+    std::vector<char*> argv{const_cast<char*>(program), const_cast<char*>(MORVANE_CALC_PATH)};
+#else
+    const char* const program = MORVANE_CALC_PATH;
+    std::vector<char*> argv{const_cast<char*>(program)};
+#endif
     for (const auto& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     std::vector<char*> envp;
@@ -57,7 +64,7 @@ CalcRun runCalc(const std::vector<std::string>& arguments, const char* locale = 
     posix_spawn_file_actions_addclose(&actions, outPipe[0]);
     posix_spawn_file_actions_addclose(&actions, errPipe[0]);
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, MORVANE_CALC_PATH, &actions, nullptr, argv.data(), envp.data());
+    const int spawned = posix_spawn(&pid, program, &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     close(outPipe[1]);
     close(errPipe[1]);

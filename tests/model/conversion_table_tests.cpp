@@ -171,7 +171,7 @@ TEST(FormatGeneral, WritesAtMostFifteenDigits)
         {std::numeric_limits<long double>::infinity(), "INF"},
         {-std::numeric_limits<long double>::infinity(), "-INF"},
         {std::numeric_limits<long double>::quiet_NaN(), "NAN"},
-        {std::numeric_limits<long double>::max(), "1.18973149535723E4932"},
+        {std::numeric_limits<Extended>::max(), "1.18973149535723E4932"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.expected);
