@@ -1,5 +1,6 @@
 #include "software_extended.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
@@ -7,7 +8,6 @@
 namespace morvane {
 namespace {
 
-using Fields = SoftwareExtended;
 constexpr int kBias = SoftwareExtended::kExponentBias;
 constexpr std::uint64_t kLeadingBit = SoftwareExtended::kLeadingBit;
 
@@ -46,14 +46,14 @@ Wide shiftedRightSticky(Wide value, int count)
     return kept;
 }
 
-Wide sum(Wide a, Wide b)
+Wide wideSum(Wide a, Wide b)
 {
     const std::uint64_t low = a.low + b.low;
     return {a.high + b.high + (low < a.low ? 1 : 0), low};
 }
 
 // a - b for a >= b.
-Wide difference(Wide a, Wide b)
+Wide wideDifference(Wide a, Wide b)
 {
     return {a.high - b.high - (a.low < b.low ? 1 : 0), a.low - b.low};
 }
@@ -100,12 +100,12 @@ std::uint64_t quotient(std::uint64_t high, std::uint64_t low, std::uint64_t divi
 
 SoftwareExtended infinity(bool negative)
 {
-    return Fields::fromFields(negative, Fields::kMaxExponentField, kLeadingBit);
+    return SoftwareExtended::fromFields(negative, SoftwareExtended::kMaxExponentField, kLeadingBit);
 }
 
 SoftwareExtended notANumber() { return std::numeric_limits<SoftwareExtended>::quiet_NaN(); }
 
-SoftwareExtended zero(bool negative) { return Fields::fromFields(negative, 0, 0); }
+SoftwareExtended zero(bool negative) { return SoftwareExtended::fromFields(negative, 0, 0); }
 
 // A finite non-zero value as significand x 2^exponent, the significand's
 // leading bit set (subnormals are normalised here).
@@ -141,7 +141,7 @@ std::uint64_t roundedShiftRight(std::uint64_t bits, int drop)
 // lowest bit. The mantissa is not zero.
 SoftwareExtended rounded(bool negative, int exponent, Wide mantissa, bool sticky)
 {
-    int leadingZeros = mantissa.high != 0 ? std::countl_zero(mantissa.high)
+    const int leadingZeros = mantissa.high != 0 ? std::countl_zero(mantissa.high)
                                           : 64 + std::countl_zero(mantissa.low);
     mantissa = shiftedLeft(mantissa, leadingZeros);
     exponent -= leadingZeros;
@@ -178,11 +178,11 @@ SoftwareExtended rounded(bool negative, int exponent, Wide mantissa, bool sticky
         }
     }
     if (field == 0 && (kept & kLeadingBit) != 0) field = 1;  // rounded up to the smallest normal
-    if (field >= Fields::kMaxExponentField) return infinity(negative);
-    return Fields::fromFields(negative, static_cast<std::uint16_t>(field), kept);
+    if (field >= SoftwareExtended::kMaxExponentField) return infinity(negative);
+    return SoftwareExtended::fromFields(negative, static_cast<std::uint16_t>(field), kept);
 }
 
-SoftwareExtended addMagnitudes(SoftwareExtended a, SoftwareExtended b)
+SoftwareExtended sum(SoftwareExtended a, SoftwareExtended b)
 {
     if (a.isNaN() || b.isNaN()) return notANumber();
     if (a.isInfinite() || b.isInfinite()) {
@@ -200,11 +200,9 @@ SoftwareExtended addMagnitudes(SoftwareExtended a, SoftwareExtended b)
     // Both significands at bits 126..63, one bit of room for a carry.
     const Wide big{larger.significand >> 1, larger.significand << 63};
     const Wide little = shiftedRightSticky({smaller.significand >> 1, smaller.significand << 63},
-                                           larger.exponent - smaller.exponent > 200
-                                               ? 200
-                                               : larger.exponent - smaller.exponent);
-    const Wide total = larger.negative == smaller.negative ? sum(big, little)
-                                                           : difference(big, little);
+                                           std::min(larger.exponent - smaller.exponent, 128));
+    const Wide total = larger.negative == smaller.negative ? wideSum(big, little)
+                                                           : wideDifference(big, little);
     if (total.isZero()) return zero(false);  // exact cancellation gives +0
     return rounded(larger.negative, larger.exponent - 63, total, false);
 }
@@ -285,11 +283,11 @@ SoftwareExtended SoftwareExtended::roundedToIntegral() const
     return value.negative ? -result : result;  // -0.3 gives -0
 }
 
-SoftwareExtended operator+(SoftwareExtended a, SoftwareExtended b) { return addMagnitudes(a, b); }
+SoftwareExtended operator+(SoftwareExtended a, SoftwareExtended b) { return sum(a, b); }
 
 SoftwareExtended operator-(SoftwareExtended a, SoftwareExtended b)
 {
-    return addMagnitudes(a, b.isNaN() ? b : -b);
+    return sum(a, b.isNaN() ? b : -b);
 }
 
 SoftwareExtended operator*(SoftwareExtended a, SoftwareExtended b)
