@@ -115,8 +115,15 @@ struct Unpacked {
     std::uint64_t significand;
 };
 
+// The common case, without the normalising shift.
+Unpacked unpackNormal(SoftwareExtended value)
+{
+    return {value.negative(), value.exponentField() - kBias - 63, value.significand()};
+}
+
 Unpacked unpack(SoftwareExtended value)
 {
+    if (value.isNormal()) return unpackNormal(value);
     const int field = value.exponentField();
     std::uint64_t significand = value.significand();
     int exponent = (field == 0 ? 1 : field) - kBias - 63;
@@ -184,14 +191,17 @@ SoftwareExtended rounded(bool negative, int exponent, Wide mantissa, bool sticky
 
 SoftwareExtended sum(SoftwareExtended a, SoftwareExtended b)
 {
-    if (a.isNaN() || b.isNaN()) return notANumber();
-    if (a.isInfinite() || b.isInfinite()) {
-        if (a.isInfinite() && b.isInfinite() && a.negative() != b.negative()) return notANumber();
-        return a.isInfinite() ? a : b;
+    if (!a.isNormal() || !b.isNormal()) {  // special operands; subnormals go on
+        if (a.isNaN() || b.isNaN()) return notANumber();
+        if (a.isInfinite() || b.isInfinite()) {
+            if (a.isInfinite() && b.isInfinite() && a.negative() != b.negative())
+                return notANumber();
+            return a.isInfinite() ? a : b;
+        }
+        if (a.isZero() && b.isZero()) return zero(a.negative() && b.negative());
+        if (a.isZero()) return b;
+        if (b.isZero()) return a;
     }
-    if (a.isZero() && b.isZero()) return zero(a.negative() && b.negative());
-    if (a.isZero()) return b;
-    if (b.isZero()) return a;
 
     Unpacked larger = unpack(a), smaller = unpack(b);
     if (larger.exponent < smaller.exponent ||
@@ -293,6 +303,11 @@ SoftwareExtended operator-(SoftwareExtended a, SoftwareExtended b)
 SoftwareExtended operator*(SoftwareExtended a, SoftwareExtended b)
 {
     const bool negative = a.negative() != b.negative();
+    if (a.isNormal() && b.isNormal()) {  // the common case first
+        const Unpacked x = unpackNormal(a), y = unpackNormal(b);
+        return rounded(negative, x.exponent + y.exponent,
+                       fullProduct(x.significand, y.significand), false);
+    }
     if (a.isNaN() || b.isNaN()) return notANumber();
     if (a.isInfinite() || b.isInfinite()) {
         if (a.isZero() || b.isZero()) return notANumber();
@@ -307,11 +322,13 @@ SoftwareExtended operator*(SoftwareExtended a, SoftwareExtended b)
 SoftwareExtended operator/(SoftwareExtended a, SoftwareExtended b)
 {
     const bool negative = a.negative() != b.negative();
-    if (a.isNaN() || b.isNaN()) return notANumber();
-    if (a.isInfinite()) return b.isInfinite() ? notANumber() : infinity(negative);
-    if (b.isInfinite()) return zero(negative);
-    if (b.isZero()) return a.isZero() ? notANumber() : infinity(negative);
-    if (a.isZero()) return zero(negative);
+    if (!a.isNormal() || !b.isNormal()) {  // special operands; subnormals go on
+        if (a.isNaN() || b.isNaN()) return notANumber();
+        if (a.isInfinite()) return b.isInfinite() ? notANumber() : infinity(negative);
+        if (b.isInfinite()) return zero(negative);
+        if (b.isZero()) return a.isZero() ? notANumber() : infinity(negative);
+        if (a.isZero()) return zero(negative);
+    }
 
     const Unpacked x = unpack(a), y = unpack(b);
     // A 64-bit quotient with its leading bit set: the dividend is taken

@@ -54,8 +54,7 @@ public:
                                                  std::uint64_t significand)
     {
         SoftwareExtended result;
-        result.signAndExponent_ =
-            static_cast<std::uint16_t>((negative ? 0x8000 : 0) | (exponentField & 0x7FFF));
+        result.signAndExponent_ = (negative ? 0x8000u : 0u) | (exponentField & 0x7FFFu);
         result.significand_ = significand;
         return result;
     }
@@ -68,7 +67,7 @@ public:
     }
 
     bool negative() const { return (signAndExponent_ & 0x8000) != 0; }
-    std::uint16_t exponentField() const { return signAndExponent_ & 0x7FFF; }
+    std::uint16_t exponentField() const { return static_cast<std::uint16_t>(signAndExponent_ & 0x7FFF); }
     std::uint64_t significand() const { return significand_; }
 
     bool isNaN() const { return exponentField() == kMaxExponentField && significand_ != kLeadingBit; }
@@ -128,7 +127,9 @@ private:
     }
 
     std::uint64_t significand_ = 0;
-    std::uint16_t signAndExponent_ = 0;
+    // Sixteen bits in a 64-bit word: a value is then two whole words, which
+    // the processor stores and reloads without stalling on a partial word.
+    std::uint64_t signAndExponent_ = 0;
 };
 
 }  // namespace morvane
