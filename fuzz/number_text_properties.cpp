@@ -34,7 +34,7 @@ bool tryParse(std::string_view text, Extended& value)
     } catch (...) {
         broken("parse raises only EConvertError", text);
     }
-    if (!std::isfinite(value)) broken("parse gives a finite value", text);
+    if (isNotANumber(value) || isInfinite(value)) broken("parse gives a finite value", text);
     return true;
 }
 
@@ -52,27 +52,35 @@ Extended valueFromBytes(const std::uint8_t* bytes)
     std::uint64_t significand = 0;
     std::memcpy(&significand, bytes, sizeof significand);
     const int signAndExponent = bytes[8] | (bytes[9] << 8);
+#ifdef MORVANE_SOFTWARE_EXTENDED
+    // The same fields; a zero exponent field makes a subnormal.
+    const auto field = static_cast<std::uint16_t>(signAndExponent & 0x7FFF);
+    if (field != 0) significand |= SoftwareExtended::kLeadingBit;
+    else significand &= ~SoftwareExtended::kLeadingBit;
+    return SoftwareExtended::fromFields((signAndExponent & 0x8000) != 0, field, significand);
+#else
     const int exponent = (signAndExponent & 0x7FFF) - 16383 - 63;
     const Extended magnitude = std::ldexp(static_cast<Extended>(significand | (1ULL << 63)), exponent);
     return (signAndExponent & 0x8000) ? -magnitude : magnitude;
+#endif
 }
 
 void checkFormats(Extended value, int decimals)
 {
     // Beyond about 1e4000 the 18-digit texts may round above the largest
     // extended value; the model never comes near such values.
-    if (!std::isfinite(value) || std::fabs(value) > 1e4000L) return;
+    if (isNotANumber(value) || isInfinite(value) || magnitude(value) > 1e4000L) return;
 
     const std::string general = formatGeneral(value);
     const Extended fromGeneral = parseWritten(general);
-    if (std::fabs(value) > 1e-4900L &&
-        std::fabs(fromGeneral - value) > std::fabs(value) * 1e-14L)
+    if (magnitude(value) > 1e-4900L &&
+        magnitude(fromGeneral - value) > magnitude(value) * 1e-14L)
         broken("general format keeps 15 significant digits", general);
 
     const std::string fixed = formatFixed(value, decimals);
     const Extended fromFixed = parseWritten(fixed);
     // Up to 15 significant digits the fixed text is what its own value writes.
-    if (std::fabs(value) < 1e13L && formatFixed(fromFixed, decimals) != fixed)
+    if (magnitude(value) < 1e13L && formatFixed(fromFixed, decimals) != fixed)
         broken("fixed format of its own parse gives the same text", fixed);
 
     const std::string percent = formatPercent(value);

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes src/model/power_of_ten_table.inc: the powers of ten the scaling uses,
 each as the nearest 80-bit extended value (64-bit significand, ties to even),
-spelled as hexadecimal floating literals so the compiler cannot round them.
+spelled as a 64-bit significand and a binary exponent, so no compiler rounds
+them and both the hardware and the software extended type are built from them.
 
 Run from the repository root:  python3 tools/power_of_ten_table.py
 """
@@ -22,11 +23,11 @@ def nearest_extended(value: int) -> str:
         if significand == 1 << SIGNIFICAND_BITS:
             significand >>= 1
             exponent += 1
-    return f"0x{significand:016X}p{exponent:+d}L"
+    return f"extendedFromParts(0x{significand:016X}, {exponent})"
 
 
 def row(name: str, exponents) -> str:
-    lines = [f"inline constexpr long double {name}[] = {{"]
+    lines = [f"inline constexpr Extended {name}[] = {{"]
     for p in exponents:
         lines.append(f"    {nearest_extended(10 ** p)},  // 1e{p}")
     lines.append("};")

@@ -1,11 +1,13 @@
 #!/bin/bash
-# Builds Morvane three ways and runs every test:
+# Builds Morvane five ways and runs every test:
 #   1. the ordinary build (gcc): every unit, widget and end-to-end test, and a
 #      short smoke run of each benchmark;
 #   2. clang with AddressSanitizer and UndefinedBehaviorSanitizer: every test again;
-#   3. clang with libFuzzer: each fuzz target for up to 60 seconds.
-# Build trees go to build-test/, build-sanitize/ and build-fuzz/ beside this
-# script's checkout. Exits non-zero on the first failure.
+#   3. clang with libFuzzer: each fuzz target for up to 60 seconds;
+#   4. the model, morvane-calc and their tests with the software extended type;
+#   5. the same cross-built for aarch64 and run under qemu-aarch64.
+# Build trees go to build-test/, build-sanitize/, build-fuzz/, build-software/
+# and build-aarch64/ beside this script's checkout. Exits non-zero on the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -152,6 +154,26 @@ for f in build-fuzz/fuzz/fuzz_*; do
   "$f" -max_total_time=60 -timeout=10 "$work" 2>&1 | tail -3
   rm -rf "$work"
 done
+
+# Exactness everywhere: the model with the software extended type, checked
+# on x86-64 and cross-built for aarch64 and run under qemu; morvane-calc
+# must print the same bytes as the x87 build's.
+calc_in() { find "$1" -type f -name morvane-calc -perm -u+x -not -path '*/CMakeFiles/*' | head -n 1; }
+
+section "Software arithmetic build (gcc, model and morvane-calc)"
+cmake -S . -B build-software -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DMORVANE_ARITHMETIC=software -DMORVANE_GUI=OFF -DMORVANE_BENCH=OFF >/dev/null
+cmake --build build-software -j"$jobs"
+ctest --test-dir build-software --output-on-failure -j"$jobs" --timeout 300
+tools/compare-calc-outputs.sh "$(calc_in build-test)" "$(calc_in build-software)"
+
+section "aarch64 cross-build (static), tests under qemu-aarch64"
+cmake -S . -B build-aarch64 -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/aarch64-linux-gnu.cmake" \
+  -DMORVANE_GUI=OFF -DMORVANE_BENCH=OFF >/dev/null
+cmake --build build-aarch64 -j"$jobs"
+ctest --test-dir build-aarch64 --output-on-failure -j"$jobs" --timeout 600
+tools/compare-calc-outputs.sh "$(calc_in build-test)" "$(calc_in build-aarch64)" qemu-aarch64
 
 section "Debian package"
 check_debian_package build-test

@@ -10,6 +10,7 @@ packages=(
   fonts-liberation locales
   xvfb xauth xdotool x11-utils imagemagick dbus-daemon
   desktop-file-utils appstream lintian man-db
+  g++-aarch64-linux-gnu qemu-user  # the aarch64 cross-build and its tests
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,8 +1,13 @@
-// Speed of one model run and of the conversions it is made of.
+// Speed of one model run and of the conversions it is made of, for one
+// arithmetic. This file is compiled once per arithmetic in the benchmark
+// program; MORVANE_BENCH_ARITHMETIC names the copy ("hardware", "software").
 
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "format_number.h"
+#include "numeric_ops.h"
 #include "parse_number.h"
 #include "wetting_front_model.h"
 
@@ -17,7 +22,6 @@ void modelRunFromDefaultTexts(benchmark::State& state)
         benchmark::DoNotOptimize(results);
     }
 }
-BENCHMARK(modelRunFromDefaultTexts);
 
 void parseRule(benchmark::State& state)
 {
@@ -27,28 +31,53 @@ void parseRule(benchmark::State& state)
         benchmark::DoNotOptimize(morvane::parseNumber(text));
     }
 }
-BENCHMARK(parseRule);
 
 void fixedFormatOneDecimal(benchmark::State& state)
 {
-    long double value = 35.04L;
+    morvane::Extended value = morvane::parseNumber("35.04");
     for (auto _ : state) {
         benchmark::DoNotOptimize(value);
         benchmark::DoNotOptimize(morvane::formatFixed(value, 1));
     }
 }
-BENCHMARK(fixedFormatOneDecimal);
 
 void generalFormat(benchmark::State& state)
 {
-    long double value = 19.5L;
+    morvane::Extended value = morvane::parseNumber("19.5");
     for (auto _ : state) {
         benchmark::DoNotOptimize(value);
         benchmark::DoNotOptimize(morvane::formatGeneral(value));
     }
 }
-BENCHMARK(generalFormat);
+
+void percentFormat(benchmark::State& state)
+{
+    morvane::Extended value = morvane::parseNumber("28.5714285714286");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        benchmark::DoNotOptimize(morvane::formatPercent(value));
+    }
+}
+
+void roundToInteger(benchmark::State& state)
+{
+    morvane::Extended value = morvane::parseNumber("166.5");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        benchmark::DoNotOptimize(morvane::roundToInteger(value));
+    }
+}
+
+// Registered under "<arithmetic>/<name>", so the two copies sit side by side.
+const bool registered = [] {
+    const std::string prefix = std::string(MORVANE_BENCH_ARITHMETIC) + "/";
+    benchmark::RegisterBenchmark((prefix + "modelRunFromDefaultTexts").c_str(), modelRunFromDefaultTexts);
+    benchmark::RegisterBenchmark((prefix + "parseRule").c_str(), parseRule);
+    benchmark::RegisterBenchmark((prefix + "fixedFormatOneDecimal").c_str(), fixedFormatOneDecimal);
+    benchmark::RegisterBenchmark((prefix + "generalFormat").c_str(), generalFormat);
+    benchmark::RegisterBenchmark((prefix + "percentFormat").c_str(), percentFormat);
+    benchmark::RegisterBenchmark((prefix + "roundToInteger").c_str(), roundToInteger);
+    return true;
+}();
 
 }  // namespace
-
-BENCHMARK_MAIN();

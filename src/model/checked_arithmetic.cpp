@@ -1,7 +1,5 @@
 #include "checked_arithmetic.h"
 
-#include <cmath>
-
 #include "failures.h"
 
 namespace morvane {
@@ -11,8 +9,8 @@ namespace {
 // not-a-number through), so a non-finite result means the operation faulted.
 Extended checkedResult(Extended result)
 {
-    if (std::isnan(result)) throw EInvalidOp();
-    if (std::isinf(result)) throw EOverflow();
+    if (isNotANumber(result)) throw EInvalidOp();
+    if (isInfinite(result)) throw EOverflow();
     return result;
 }
 
@@ -27,7 +25,7 @@ Extended checkedMultiply(Extended a, Extended b) { return checkedResult(a * b); 
 Extended checkedDivide(Extended dividend, Extended divisor)
 {
     if (divisor == 0) {
-        if (dividend == 0 || std::isnan(dividend)) throw EInvalidOp();
+        if (dividend == 0 || isNotANumber(dividend)) throw EInvalidOp();
         throw EZeroDivide();
     }
     return checkedResult(dividend / divisor);
@@ -35,7 +33,7 @@ Extended checkedDivide(Extended dividend, Extended divisor)
 
 double storeAsDouble(Extended value)
 {
-    if (std::isnan(value)) throw EInvalidOp();
+    if (isNotANumber(value)) throw EInvalidOp();
     const double stored = static_cast<double>(value);
     if (std::isinf(stored)) throw EOverflow();
     return stored;

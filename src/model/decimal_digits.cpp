@@ -1,9 +1,7 @@
 #include "decimal_digits.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
-#include <cstring>
 
 #include "power_of_ten.h"
 
@@ -21,28 +19,19 @@ int estimateDecimalExponent(int binaryExponent)
     return ((binaryExponent * 19728) >> 16) + 1;
 }
 
-// The unbiased binary exponent of a normal value, read from its exponent field.
-int binaryExponentOf(Extended magnitude)
-{
-    std::uint16_t signAndExponent = 0;
-    std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&magnitude) + 8,
-                sizeof signAndExponent);
-    return (signAndExponent & 0x7FFF) - 16383;
-}
-
 std::uint64_t roundedScaled(Extended magnitude, int decimalExponent)
 {
     // The scaled value is below 10^19, so it fits an unsigned 64-bit integer.
-    // rint rounds in the current mode: to nearest, ties to even.
+    // Rounded to nearest, ties to even.
     const Extended scaled = scaleByPowerOfTen(magnitude, kMaxDecimalDigits - decimalExponent);
-    return static_cast<std::uint64_t>(std::rint(scaled));
+    return static_cast<std::uint64_t>(roundToIntegral(scaled));
 }
 
 // The 18 significant digits of a finite, normal, non-zero magnitude as an
 // integer in [10^17, 10^18), and the decimal exponent that goes with it.
 std::uint64_t workingDigits(Extended magnitude, int& decimalExponent)
 {
-    decimalExponent = estimateDecimalExponent(binaryExponentOf(magnitude));
+    decimalExponent = estimateDecimalExponent(binaryExponent(magnitude));
     std::uint64_t working = roundedScaled(magnitude, decimalExponent);
     if (working < kTenTo17) {
         // The estimate was one too high: rescale so the first digit is not 0.
@@ -50,7 +39,7 @@ std::uint64_t workingDigits(Extended magnitude, int& decimalExponent)
         working = roundedScaled(magnitude, decimalExponent);
     }
     if (working >= kTenTo18) {
-        working = static_cast<std::uint64_t>(std::rint(static_cast<Extended>(working) / 10));
+        working = static_cast<std::uint64_t>(roundToIntegral(static_cast<Extended>(working) / 10));
         ++decimalExponent;
     }
     return working;
@@ -94,19 +83,19 @@ int roundDigitsAt(char (&digits)[kMaxDecimalDigits], int keep, int& exponent)
 DecimalDigits toDecimalDigits(Extended value, int precision, int decimals)
 {
     DecimalDigits result;
-    if (std::isnan(value)) {
+    if (isNotANumber(value)) {
         result.exponent = kNotANumberExponent;
         return result;
     }
-    if (std::isinf(value)) {
+    if (isInfinite(value)) {
         result.exponent = kInfinityExponent;
         result.negative = value < 0;
         return result;
     }
-    if (std::fpclassify(value) != FP_NORMAL) return result;  // zero or subnormal
+    if (!isNormal(value)) return result;  // zero or subnormal
 
     int exponent = 0;
-    const std::uint64_t working = workingDigits(std::fabs(value), exponent);
+    const std::uint64_t working = workingDigits(magnitude(value), exponent);
     // Two independent 9-digit halves in 32-bit arithmetic: much faster than
     // eighteen 64-bit divisions in a row.
     writeNineDigits(result.digits, static_cast<std::uint32_t>(working / kTenTo9));

@@ -1,16 +1,85 @@
 #pragma once
-// Extended values: the 80-bit x87 format with a 64-bit significand. Every
+// Extended values: the 80-bit format with a 64-bit significand and a 15-bit
+// exponent, rounded to nearest (ties to even) after every operation. Every
 // intermediate of the number conversions and of the model is one of these;
 // plain double arithmetic rounds differently and changes the result texts.
+//
+// The build picks the arithmetic (CMake option MORVANE_ARITHMETIC): the
+// processor's own long double where that is the x87 format, otherwise
+// SoftwareExtended, which computes the same bits with integers. The model is
+// written once against this header: the operators, comparisons, conversions
+// from integers and doubles, static_cast to double, std::int64_t and
+// std::uint64_t, std::numeric_limits<Extended>, and the functions below.
 
+#include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
+
+#ifdef MORVANE_SOFTWARE_EXTENDED
+#include "software_extended.h"
+#endif
 
 namespace morvane {
 
+#ifdef MORVANE_SOFTWARE_EXTENDED
+
+using Extended = SoftwareExtended;
+
+inline bool isNotANumber(Extended value) { return value.isNaN(); }
+inline bool isInfinite(Extended value) { return value.isInfinite(); }
+// Neither zero, subnormal, infinite nor a not-a-number.
+inline bool isNormal(Extended value) { return value.isNormal(); }
+inline bool hasSignBit(Extended value) { return value.negative(); }
+inline Extended magnitude(Extended value) { return value.magnitude(); }
+// The nearest integral value, ties to even.
+inline Extended roundToIntegral(Extended value) { return value.roundedToIntegral(); }
+// The unbiased binary exponent of a normal value.
+inline int binaryExponent(Extended value) { return value.exponentField() - 16383; }
+
+// significand x 2^exponent, for a significand with its leading bit set and
+// a result in the normal range.
+constexpr Extended extendedFromParts(std::uint64_t significand, int exponent)
+{
+    return SoftwareExtended::fromNormal(significand, exponent);
+}
+
+#else
+
 using Extended = long double;
 
-static_assert(std::numeric_limits<Extended>::digits == 64,
-              "Morvane needs long double to be the 80-bit x87 extended format "
-              "(64-bit significand): build it with gcc or clang on x86-64 Linux");
+static_assert(std::numeric_limits<Extended>::digits == 64 &&
+                  std::numeric_limits<Extended>::max_exponent == 16384,
+              "long double is not the x87 80-bit extended format here: configure "
+              "with -DMORVANE_ARITHMETIC=software");
+
+inline bool isNotANumber(Extended value) { return std::isnan(value); }
+inline bool isInfinite(Extended value) { return std::isinf(value); }
+inline bool isNormal(Extended value) { return std::fpclassify(value) == FP_NORMAL; }
+inline bool hasSignBit(Extended value) { return std::signbit(value); }
+inline Extended magnitude(Extended value) { return std::fabs(value); }
+// rint rounds in the current mode, which is always to nearest, ties to even.
+inline Extended roundToIntegral(Extended value) { return std::rint(value); }
+inline int binaryExponent(Extended value)
+{
+    // Read from the exponent field, which is faster than std::ilogb.
+    std::uint16_t signAndExponent = 0;
+    std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&value) + 8,
+                sizeof signAndExponent);
+    return (signAndExponent & 0x7FFF) - 16383;
+}
+
+constexpr Extended extendedFromParts(std::uint64_t significand, int exponent)
+{
+    // Exact: every step multiplies by a power of two within the range.
+    Extended value = static_cast<Extended>(significand);
+    for (; exponent >= 64; exponent -= 64) value *= 0x1p64L;
+    for (; exponent <= -64; exponent += 64) value *= 0x1p-64L;
+    for (; exponent > 0; --exponent) value *= 2;
+    for (; exponent < 0; ++exponent) value /= 2;
+    return value;
+}
+
+#endif
 
 }  // namespace morvane

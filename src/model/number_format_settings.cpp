@@ -28,10 +28,13 @@ void loadNumberFormatSettings()
 {
     NumberFormatSettings loaded;
     if (locale_t userLocale = newlocale(LC_NUMERIC_MASK, "", locale_t{})) {
-        loaded.decimalSeparator =
-            singleByteOr(nl_langinfo_l(RADIXCHAR, userLocale), loaded.decimalSeparator);
-        loaded.thousandSeparator =
-            singleByteOr(nl_langinfo_l(THOUSEP, userLocale), loaded.thousandSeparator);
+        // Read through this thread's locale for a moment rather than with
+        // nl_langinfo_l: in a statically linked program (the aarch64 build)
+        // nl_langinfo_l answers from the "C" locale whatever it is given.
+        const locale_t previous = uselocale(userLocale);
+        loaded.decimalSeparator = singleByteOr(nl_langinfo(RADIXCHAR), loaded.decimalSeparator);
+        loaded.thousandSeparator = singleByteOr(nl_langinfo(THOUSEP), loaded.thousandSeparator);
+        uselocale(previous);
         freelocale(userLocale);
     }
     numberFormatSettings() = loaded;

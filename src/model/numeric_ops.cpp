@@ -8,19 +8,23 @@
 namespace morvane {
 namespace {
 
-constexpr Extended kTwoTo63 = 0x1p63L;
+constexpr double kTwoTo63 = 0x1p63;
+
+void requireOrdered(double a, double b)
+{
+    if (std::isnan(a) || std::isnan(b)) throw EInvalidOp();
+}
 
 void requireOrdered(Extended a, Extended b)
 {
-    if (std::isnan(a) || std::isnan(b)) throw EInvalidOp();
+    if (isNotANumber(a) || isNotANumber(b)) throw EInvalidOp();
 }
 
 }  // namespace
 
 std::int64_t roundToInteger(Extended value)
 {
-    // rint rounds in the current mode, which is to nearest, ties to even.
-    const Extended rounded = std::rint(value);
+    const Extended rounded = roundToIntegral(value);
     if (!(rounded >= -kTwoTo63 && rounded < kTwoTo63)) throw EInvalidOp();
     return static_cast<std::int64_t>(rounded);
 }

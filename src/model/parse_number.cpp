@@ -1,7 +1,6 @@
 #include "parse_number.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "failures.h"
@@ -102,13 +101,13 @@ Extended parseNumber(std::string_view text)
     reader.skipBlanks();
     if (!reader.atEnd()) rejectText(text);
     // Too many digits for the extended range: the text is not a number.
-    if (std::isinf(accumulator)) rejectText(text);
+    if (isInfinite(accumulator)) rejectText(text);
 
     const long long scale =
         std::clamp((negativeExponent ? -exponent : exponent) - fractionDigits,
                    -kScaleClamp, kScaleClamp);
     Extended value = scaleByPowerOfTen(accumulator, static_cast<int>(scale));
-    if (std::isinf(value)) rejectText(text);
+    if (isInfinite(value)) rejectText(text);
     return negative ? -value : value;
 }
 

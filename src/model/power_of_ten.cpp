@@ -21,7 +21,7 @@ Extended scaleByPowerOfTen(Extended x, int n)
 {
     if (n == 0) return x;
     if (n >= kScaleLimit) return std::numeric_limits<Extended>::infinity();
-    if (n <= -kScaleLimit) return 0.0L;
+    if (n <= -kScaleLimit) return 0;
 
     const int m = std::abs(n);
     const Extended steps[3] = {

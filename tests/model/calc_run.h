@@ -47,7 +47,14 @@ inline CalcRun runCalc(const std::vector<std::string>& arguments, const char* lo
         if (std::string(*e).rfind("LC_ALL=", 0) != 0) env.emplace_back(*e);
     env.push_back(std::string("LC_ALL=") + (locale ? locale : "C.UTF-8"));
 
-    std::vector<char*> argv{const_cast<char*>(MORVANE_CALC_PATH)};
+    // A cross-built morvane-calc runs through the emulator.
+#ifdef MORVANE_CALC_EMULATOR
+    const char* const program = MORVANE_CALC_EMULATOR;
+    std::vector<char*> argv{const_cast<char*>(program), const_cast<char*>(MORVANE_CALC_PATH)};
+#else
+    const char* const program = MORVANE_CALC_PATH;
+    std::vector<char*> argv{const_cast<char*>(program)};
+#endif
     for (const auto& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     std::vector<char*> envp;
@@ -67,7 +74,7 @@ inline CalcRun runCalc(const std::vector<std::string>& arguments, const char* lo
     posix_spawn_file_actions_addclose(&actions, outPipe[0]);
     posix_spawn_file_actions_addclose(&actions, errPipe[0]);
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, MORVANE_CALC_PATH, &actions, nullptr, argv.data(), envp.data());
+    const int spawned = posix_spawn(&pid, program, &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     close(outPipe[1]);
     close(errPipe[1]);
@@ -82,9 +89,11 @@ inline CalcRun runCalc(const std::vector<std::string>& arguments, const char* lo
 }
 
 // Writes `content` to a file in the test's scratch folder; returns its path.
+// The name carries the process id, because CTest runs each test case as its
+// own process, several at once, and they share the scratch folder.
 inline std::string scratchFile(const std::string& name, const std::string& content)
 {
-    const std::string path = testing::TempDir() + name;
+    const std::string path = testing::TempDir() + std::to_string(getpid()) + "-" + name;
     std::ofstream(path, std::ios::binary) << content;
     return path;
 }
