@@ -158,7 +158,10 @@ done
 # Exactness everywhere: the model with the software extended type, checked
 # on x86-64 and cross-built for aarch64 and run under qemu; morvane-calc
 # must print the same bytes as the x87 build's.
-calc_in() { find "$1" -type f -name morvane-calc -perm -u+x -not -path '*/CMakeFiles/*' | head -n 1; }
+calc_in() {  # BUILD_DIR: the morvane-calc it built (not a packaged copy)
+  find "$1" -type f -name morvane-calc -perm -u+x -not -path '*/CMakeFiles/*' \
+    -not -path '*/_CPack_Packages/*' | head -n 1
+}
 
 section "Software arithmetic build (gcc, model and morvane-calc)"
 cmake -S . -B build-software -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
