@@ -108,8 +108,11 @@ private:
     void writePlan(const std::optional<ResponsePlan>& plan)
     {
         const auto values = plan ? planValues(*plan) : std::array<std::optional<double>, 16>{};
-        for (const std::optional<double>& value : values)
-            field(value ? planNumberText(*value) : std::string());
+        for (const std::optional<double>& value : values) {
+            number_.clear();
+            if (value) appendPlanNumber(number_, *value);
+            field(number_);
+        }
     }
 
     void finishLine()
@@ -133,6 +136,7 @@ private:
     const BatchSettings& settings_;
     OutputBuffer& out_;
     std::string line_;
+    std::string number_;  // one plan value, kept to reuse its buffer
     NamedFields fields_;
 };
 

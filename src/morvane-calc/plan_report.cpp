@@ -64,12 +64,12 @@ std::array<Value, 16> planValues(const ResponsePlan& plan)
     return values;
 }
 
-std::string planNumberText(double value)
+void appendPlanNumber(std::string& out, double value)
 {
-    std::string text = jsonNumber(value);
-    for (char& c : text)
-        if (c == '.') c = numberFormatSettings().decimalSeparator;
-    return text;
+    const std::size_t start = out.size();
+    appendJsonNumber(out, value);
+    for (std::size_t i = start; i < out.size(); ++i)
+        if (out[i] == '.') out[i] = numberFormatSettings().decimalSeparator;
 }
 
 std::string plainPlanReport(const ResponsePlan& plan)
@@ -79,7 +79,7 @@ std::string plainPlanReport(const ResponsePlan& plan)
     for (std::size_t i = 0; i < values.size(); ++i) {
         out += kPlanValueNames[i];
         out += '=';
-        if (values[i]) out += planNumberText(*values[i]);
+        if (values[i]) appendPlanNumber(out, *values[i]);
         out += '\n';
     }
     return out;

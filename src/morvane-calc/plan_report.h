@@ -40,8 +40,8 @@ inline constexpr std::array<const char*, 16> kPlanValueNames{
 // The plan's values in the order of kPlanValueNames; empty where the plan holds none.
 std::array<std::optional<double>, 16> planValues(const ResponsePlan& plan);
 
-// A held value with 17 significant digits and the active decimal separator.
-std::string planNumberText(double value);
+// Appends a held value with 17 significant digits and the active decimal separator.
+void appendPlanNumber(std::string& out, double value);
 
 // One Name=value line per entry of kPlanValueNames.
 std::string plainPlanReport(const ResponsePlan& plan);
