@@ -6,7 +6,7 @@
 // axis_painter.h.
 
 #include "axis_scale.h"
-#include "axis_value_format.h"
+#include "axis_label_text.h"
 #include "chart_font.h"
 #include "chart_pen.h"
 #include "chart_rect.h"
@@ -112,8 +112,6 @@ public:
     void SetLabelsSeparation(int value) { Assign(labelsSeparation_, value); }
     bool LabelsOnAxis() const { return labelsOnAxis_; }
     void SetLabelsOnAxis(bool value) { Assign(labelsOnAxis_, value); }
-    QString AxisValuesFormat() const { return axisValuesFormat_; }
-    void SetAxisValuesFormat(const QString& value) { Assign(axisValuesFormat_, value); }
     bool RoundFirstLabel() const { return roundFirstLabel_; }
     void SetRoundFirstLabel(bool value) { Assign(roundFirstLabel_, value); }
 
@@ -165,7 +163,7 @@ public:
     TChartRect ReduceRect(const TChartRect& rect);
     // The label step for the current scale and label font.
     double CalcLabelStep() const;
-    QString LabelText(double value) const { return FormatAxisValue(value, axisValuesFormat_); }
+    QString LabelText(double value) const { return axisLabelText(value); }
 
 private:
     void ConnectParts();
@@ -191,7 +189,6 @@ private:
     int labelsSize_ = 0;
     int labelsSeparation_ = 10;
     bool labelsOnAxis_ = true;
-    QString axisValuesFormat_ = DefaultAxisValuesFormat;
     bool roundFirstLabel_ = true;
 
     TChartPen axisPen_{clBlack, 2};

@@ -1,42 +1,55 @@
 // Label texts, colours and font sizes.
 
-#include "axis_value_format.h"
+#include "axis_label_text.h"
 #include "chart_colors.h"
 #include "chart_font.h"
 #include "chart_pen.h"
+#include "soil_chart_fixture.h"
 
 #include <gtest/gtest.h>
 
-#include <limits>
+#include <clocale>
+#include <string>
+#include <vector>
 
 namespace morvane {
 namespace {
 
-TEST(AxisValueFormat, DefaultPattern)
+TEST(AxisLabelText, WholeNumbersInPlainDigits)
 {
     const std::pair<double, const char*> table[] = {
-        {0, "0"},          {50, "50"},           {600, "600"},     {-12.5, "-12.5"},
-        {1234.5, "1,234.5"}, {1234567, "1,234,567"}, {0.0004, "0"}, {-0.0004, "0"},
-        {0.25, "0.25"},    {2.1239, "2.124"},    {1000, "1,000"},  {999.9999, "1,000"},
-        {std::numeric_limits<double>::infinity(), "INF"},
-        {std::numeric_limits<double>::quiet_NaN(), "NAN"}};
+        {0, "0"},       {50, "50"},     {600, "600"},   {1234, "1234"},   {1234567, "1234567"},
+        {-12.5, "-13"}, {2.5, "3"},     {0.4, "0"},     {-0.4, "0"},      {599.5, "600"},
+        {-600, "-600"}, {1e15, "1000000000000000"}};
     for (const auto& [value, text] : table)
-        EXPECT_EQ(FormatAxisValue(value, DefaultAxisValuesFormat).toStdString(), text) << value;
+        EXPECT_EQ(axisLabelText(value).toStdString(), text) << value;
 }
 
-TEST(AxisValueFormat, OtherPatterns)
+// The C library's number formatting follows the process locale, which Qt
+// sets from the environment at start-up. The labels must not: a comma
+// locale and one with a multibyte separator give the same texts, and so the
+// same plot rectangle and the same pixels, as the C locale.
+TEST(AxisLabelText, SameTextsAndPixelsInEveryLocale)
 {
-    struct Row {
-        double value;
-        const char* pattern;
-        const char* text;
+    const auto render = [] {
+        TChart chart;
+        test::SetUpSoilChart(chart);
+        test::AddBand(chart, 277.8, clBlue);
+        return chart.RenderToImage();
     };
-    const Row table[] = {{3, "0.00", "3.00"},   {3.14159, "0.0#", "3.14"}, {1234, "0", "1234"},
-                         {7, "000", "007"},     {0.5, "#.##", ".5"},       {1234.5, "#,##0", "1,234"}};
-    for (const Row& row : table)
-        EXPECT_EQ(FormatAxisValue(row.value, QString::fromLatin1(row.pattern)).toStdString(),
-                  row.text)
-            << row.value << " " << row.pattern;
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    const QImage inC = render();
+    for (const char* locale : {"de_DE.UTF-8", "ps_AF"}) {
+        ASSERT_NE(std::setlocale(LC_ALL, locale), nullptr)
+            << locale << " is not installed (tools/setup.sh generates it)";
+        std::vector<std::string> texts;
+        for (double value : {0.0, 50.0, 600.0, 1234.0})
+            texts.push_back(axisLabelText(value).toStdString());
+        const QImage inLocale = render();
+        std::setlocale(LC_ALL, saved.c_str());
+        EXPECT_EQ(texts, (std::vector<std::string>{"0", "50", "600", "1234"})) << locale;
+        EXPECT_TRUE(inLocale == inC) << locale;
+    }
 }
 
 TEST(ChartColors, ByteOrderIsBlueGreenRed)
