@@ -40,6 +40,10 @@ const LabelStyle kRedBold11{11, true, windowColour(clRed)};
 const LabelStyle kPlain11{};
 const LabelStyle kRed11{11, false, windowColour(clRed)};
 
+// The storage warnings start here on the input page: far enough left that
+// their bold text ends inside the page.
+constexpr int kStorageWarningLeft = 405;
+
 QString text(const char* latin1) { return QString::fromLatin1(latin1); }
 
 TLabel* resultLabel(QWidget* parent, const char* name, QPoint position, LabelStyle style,
@@ -49,6 +53,9 @@ TLabel* resultLabel(QWidget* parent, const char* name, QPoint position, LabelSty
     label->setAccessibleName(text(accessibleName));
     return label;
 }
+
+// A warning keeps its height and gets the width its text needs.
+void widenToText(TLabel* label) { label->resize(label->sizeHint().width(), label->height()); }
 
 QWidget* notebookPage(QStackedWidget* notebook, const char* name)
 {
@@ -179,12 +186,14 @@ void TForm1::createLightPage(QWidget* page)
                         kBold12);
     Hv1STO = resultLabel(page, "Hv1STO", QPoint(368, 104), kBold11, "Heavy soil storage");
     ltStoWarn = new TLabel(page, text("ltStoWarn"), text("Too much water removed from soil 1"),
-                           QRect(408, 80, 177, 17), kRedBold11);
+                           QRect(kStorageWarningLeft, 80, 0, 17), kRedBold11);
+    widenToText(ltStoWarn);
     ltStoWarn->setAccessibleName(ltStoWarn->text());
     ltStoWarn->hide();
     HvSTOWarn = new TLabel(page, text("HvSTOWarn"), text("Too much water removed from soil 2"),
-                           QRect(408, 104, 177, 17), kRedBold11);
+                           QRect(kStorageWarningLeft, 104, 0, 17), kRedBold11);
     HvSTOWarn->setBackgroundColour(windowColour(clWhite));
+    widenToText(HvSTOWarn);
     HvSTOWarn->setAccessibleName(HvSTOWarn->text());
     HvSTOWarn->hide();
 
@@ -244,10 +253,12 @@ void TForm1::createProfileArea()
                         kBold13);
     createSoilCharts();
     warn24h = new TLabel(Panel1, text("warn24h"), text("24h is beyond 600 mm"),
-                         QRect(80, 592, 106, 13), kRed11);
+                         QRect(80, 592, 0, 13), kRed11);
+    widenToText(warn24h);
     warn24h->hide();
     warn24h2 = new TLabel(Panel1, text("warn24h2"), text("24h is beyond 600 mm"),
-                          QRect(272, 592, 106, 13), kRed11);
+                          QRect(272, 592, 0, 13), kRed11);
+    widenToText(warn24h2);
     warn24h2->hide();
 
     Image1 = new TImage(Panel1, text("Image1"), QRect(424, 224, 289, 353));
