@@ -274,6 +274,36 @@ private slots:
             QVERIFY(!probe().control(name)->isHidden());
     }
 
+    // Root zone 1e19 mm with 200 days passes the model and the series and
+    // marker steps, then fails in the line step, where the root zone is
+    // rounded to a 64-bit integer. The band and the markers show the new
+    // run; the lines, the bar and the warnings stay as the default run left
+    // them.
+    void failureInTheLineStepKeepsTheLines()
+    {
+        windowPicture();
+        probe().type("LtDIrrig", QStringLiteral("200"));
+        probe().type("Ltsdepth", QStringLiteral("1e19"));
+        probe().pressRecalculate();
+        QCOMPARE(reporter_.boxes.size(), 1);
+        QCOMPARE(reporter_.boxes[0].text, QStringLiteral("Invalid floating point operation."));
+        QCOMPARE(probe().labelText("LtSWD"), QStringLiteral("1000"));
+
+        const QImage window = windowPicture();
+        // Detection depth 625 mm: the band fills the plot under the old lines.
+        const ChartRows rows{{{41, 268}, {272, 326}, {330, 384}}, 0, {{327, 329}},
+                             {{269, 271}}, {{26, 39}}, false};
+        compareChart(window, 0, rows, "warn24h");
+        compareChart(window, 1, rows, "warn24h2");
+        // Every detector lies far below the band: yellow, and shown, as the
+        // root zone is deep.
+        for (const char* name : {"Shape1", "Shape2", "Shape3", "Shape4"}) {
+            auto* shape = probe().control<TShape>(name);
+            QVERIFY(!shape->isHidden());
+            QCOMPARE(shape->brushColour(), kYellow);
+        }
+    }
+
     void legendShowsEverySymbol()
     {
         const QImage legend = legendPicture();
