@@ -281,14 +281,7 @@ void TForm1::setKeyboardOrder()
 
 void TForm1::runCreationHandler()
 {
-    try {
-        FormCreate();
-    } catch (...) {
-        TApplication* application = TApplication::instance();
-        if (!application)
-            throw;
-        application->handleException(std::current_exception());
-    }
+    TApplication::reportFailures([this] { FormCreate(); });
 }
 
 void TForm1::FormCreate()
@@ -325,7 +318,10 @@ void TForm1::changeEvent(QEvent* event)
         FormActivate();
 }
 
-void TForm1::BitBtn1Click() { recalculate(); }
+void TForm1::BitBtn1Click()
+{
+    TApplication::reportFailures([this] { recalculate(); });
+}
 
 void TForm1::TabSet1Change(int NewTab)
 {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "application.h"
 #include "chart.h"
 #include "label.h"
 #include "numeric_ops.h"
@@ -178,7 +179,17 @@ void TForm1::createSoilCharts()
     Shape3 = addMarker(Chart2, "Shape3", 112, true);
     Shape4 = addMarker(Chart2, "Shape4", 232, false);
 
-    Chart1->OnAfterDraw = [this](TChart*) { Chart1AfterDraw(); };
+    // Runs while the chart paints: a failure is shown once the paint is over.
+    Chart1->OnAfterDraw = [this](TChart*) {
+        try {
+            Chart1AfterDraw();
+        } catch (...) {
+            TApplication* application = TApplication::instance();
+            if (!application)
+                throw;
+            application->handleExceptionLater(std::current_exception());
+        }
+    };
     Chart2->OnAfterDraw = [this](TChart*) { Chart2AfterDraw(); };
 }
 

@@ -78,14 +78,22 @@ ErrorReporter& TApplication::reporter()
     return substitute_ ? *substitute_ : messageBox_;
 }
 
-bool TApplication::notify(QObject* receiver, QEvent* event)
+void TApplication::reportFailures(const std::function<void()>& action)
 {
     try {
-        return QApplication::notify(receiver, event);
+        action();
     } catch (...) {
-        handleException(std::current_exception());
-        return true;  // the event counts as processed
+        TApplication* application = instance();
+        if (!application)
+            throw;
+        application->handleException(std::current_exception());
     }
+}
+
+void TApplication::handleExceptionLater(std::exception_ptr failure)
+{
+    QMetaObject::invokeMethod(
+        this, [this, failure] { handleException(failure); }, Qt::QueuedConnection);
 }
 
 bool TApplication::event(QEvent* event)
