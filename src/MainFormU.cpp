@@ -31,14 +31,14 @@ constexpr QSize kClientSize(862, 628);
 // The deep detectors are shown only for root zones at least this deep (mm).
 constexpr double kDeepDetectorMinimumRootZone = 300;
 
-const LabelStyle kAquaBold{11, true, windowColour(clAqua)};
-const LabelStyle kAquaBold13{13, true, windowColour(clAqua)};
-const LabelStyle kBold11{11, true, windowColour(clWindowText)};
-const LabelStyle kBold12{12, true, windowColour(clWindowText)};
-const LabelStyle kBold13{13, true, windowColour(clWindowText)};
-const LabelStyle kRedBold11{11, true, windowColour(clRed)};
+const LabelStyle kAquaBold{11, true, colours::aqua};
+const LabelStyle kAquaBold13{13, true, colours::aqua};
+const LabelStyle kBold11{11, true, colours::windowText};
+const LabelStyle kBold12{12, true, colours::windowText};
+const LabelStyle kBold13{13, true, colours::windowText};
+const LabelStyle kRedBold11{11, true, colours::red};
 const LabelStyle kPlain11{};
-const LabelStyle kRed11{11, false, windowColour(clRed)};
+const LabelStyle kRed11{11, false, colours::red};
 
 // The storage warnings start here on the input page: far enough left that
 // their bold text ends inside the page.
@@ -81,7 +81,7 @@ void showStorageWarning(const std::optional<bool>& storageNegative, TLabel* stor
 {
     if (!storageNegative)
         return;
-    storage->setFontColour(*storageNegative ? windowColour(clRed) : windowColour(clBlack));
+    storage->setFontColour(*storageNegative ? colours::red : colours::black);
     warning->setVisible(*storageNegative);
 }
 
@@ -107,13 +107,13 @@ void TForm1::createControls()
     setFixedSize(kClientSize);
     setFont(windowFont());
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, windowColour(clSand));
+    colours.setColor(QPalette::Window, colours::sand);
     setPalette(colours);
     setAutoFillBackground(true);
 
     Panel1 = new TPanel(this, text("Panel1"), QRect(QPoint(0, 0), kClientSize),
-                        windowColour(clSand));
-    Panel2 = new TPanel(Panel1, text("Panel2"), QRect(1, 1, 860, 176), windowColour(clTeal));
+                        colours::sand);
+    Panel2 = new TPanel(Panel1, text("Panel2"), QRect(1, 1, 860, 176), colours::teal);
     createInputPanel();
     createProfileArea();
     setKeyboardOrder();
@@ -121,7 +121,7 @@ void TForm1::createControls()
 
 void TForm1::createInputPanel()
 {
-    Panel3 = new TPanel(Panel2, text("Panel3"), QRect(24, 8, 601, 161), windowColour(clWhite));
+    Panel3 = new TPanel(Panel2, text("Panel3"), QRect(24, 8, 601, 161), colours::white);
     Notebook1 = new QStackedWidget(Panel3);
     Notebook1->setObjectName(text("Notebook1"));
     Notebook1->setGeometry(1, 1, 599, 135);
@@ -129,7 +129,7 @@ void TForm1::createInputPanel()
     createHeavyPage(notebookPage(Notebook1, "HeavyPage"));
 
     TabSet1 = new TTabSet(Panel3, text("TabSet1"), QRect(1, 136, 599, 24),
-                          windowColour(clMoneyGreen));
+                          colours::moneyGreen);
     TabSet1->addTab(text("Soil 1"));
     TabSet1->addTab(text("Soil 2"));
     TabSet1->hide();
@@ -147,8 +147,8 @@ void TForm1::createInputPanel()
     Label3 = new TLabel(Panel2, text("Label3"), text("You have applied:"),
                         QRect(664, 112, 121, 17), kAquaBold13);
     AppAmount = new TLabel(Panel2, text("AppAmount"), text("AppAmount"),
-                           QRect(792, 112, 25, 17), {13, true, windowColour(clWhite)});
-    AppAmount->setBackgroundColour(windowColour(clTeal));
+                           QRect(792, 112, 25, 17), {13, true, colours::white});
+    AppAmount->setBackgroundColour(colours::teal);
     AppAmount->setAccessibleName(text("Applied depth (mm)"));
     Label4 = new TLabel(Panel2, text("Label4"), text("mm"), QPoint(824, 112), kAquaBold13);
 
@@ -192,7 +192,7 @@ void TForm1::createLightPage(QWidget* page)
     ltStoWarn->hide();
     HvSTOWarn = new TLabel(page, text("HvSTOWarn"), text("Too much water removed from soil 2"),
                            QRect(kStorageWarningLeft, 104, 0, 17), kRedBold11);
-    HvSTOWarn->setBackgroundColour(windowColour(clWhite));
+    HvSTOWarn->setBackgroundColour(colours::white);
     widenToText(HvSTOWarn);
     HvSTOWarn->setAccessibleName(HvSTOWarn->text());
     HvSTOWarn->hide();
@@ -288,7 +288,7 @@ void TForm1::FormCreate()
 {
     TabSet1->setCurrentIndex(1);
     TabSet1->setCurrentIndex(0);
-    Panel1->setColor(windowColour(clCream));
+    Panel1->setColor(colours::cream);
     recalculate();
     createLegend();
 }

@@ -10,8 +10,8 @@ class QPushButton;
 class QStackedWidget;
 
 namespace morvane {
-class TChart;
-class TColorLineTool;
+class Chart;
+class ColorLine;
 class TImage;
 class TLabel;
 class TLabeledEdit;
@@ -51,7 +51,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Layout.
+    // layout.
     void createControls();
     void createInputPanel();
     void createLightPage(QWidget* page);
@@ -124,15 +124,15 @@ private:
     // Below the input panel.
     morvane::TLabel* Label6 = nullptr;
     morvane::TLabel* Label7 = nullptr;
-    morvane::TChart* Chart1 = nullptr;
-    morvane::TChart* Chart2 = nullptr;
+    morvane::Chart* Chart1 = nullptr;
+    morvane::Chart* Chart2 = nullptr;
     // Root zone lines, 24-hour lines and applied-water bars of Chart1 and Chart2.
-    morvane::TColorLineTool* ChartTool1 = nullptr;
-    morvane::TColorLineTool* ChartTool2 = nullptr;
-    morvane::TColorLineTool* ChartTool3 = nullptr;
-    morvane::TColorLineTool* ChartTool4 = nullptr;
-    morvane::TColorLineTool* ChartTool5 = nullptr;
-    morvane::TColorLineTool* ChartTool6 = nullptr;
+    morvane::ColorLine* ChartTool1 = nullptr;
+    morvane::ColorLine* ChartTool2 = nullptr;
+    morvane::ColorLine* ChartTool3 = nullptr;
+    morvane::ColorLine* ChartTool4 = nullptr;
+    morvane::ColorLine* ChartTool5 = nullptr;
+    morvane::ColorLine* ChartTool6 = nullptr;
     // Detector markers: shallow and deep on Chart1, shallow and deep on Chart2.
     morvane::TShape* Shape1 = nullptr;
     morvane::TShape* Shape2 = nullptr;

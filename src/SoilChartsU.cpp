@@ -18,7 +18,7 @@ using namespace morvane;
 
 namespace {
 
-constexpr TColor kSand = 10930928;  // RGB 240, 202, 166
+constexpr QColor kSand = colours::sand;
 constexpr double kDepthRange = 600;
 // The markers' circles are this wide and sit this far into their chart.
 constexpr int kMarkerSize = 17;
@@ -32,75 +32,75 @@ struct SoilChartDesign {
     const char* depthCaption;
 };
 
-TChart* createSoilChart(QWidget* parent, const SoilChartDesign& design)
+Chart* createSoilChart(QWidget* parent, const SoilChartDesign& design)
 {
-    auto* chart = new TChart(parent);
+    auto* chart = new Chart(parent);
     chart->setObjectName(QString::fromLatin1(design.name));
     chart->setGeometry(design.geometry);
-    chart->SetColor(kSand);
-    chart->SetBevelOuter(bvNone);
-    chart->SetMarginTop(10);
-    chart->Title().SetCustomPosition(true);
-    chart->Title().SetLeft(design.titleLeft);
-    chart->Title().SetTop(0);
-    chart->Title().SetText({design.titleText});
+    chart->setColor(kSand);
+    chart->setBevelOuter(PanelBevel::None);
+    chart->setMarginTop(10);
+    chart->title().setCustomPosition(true);
+    chart->title().setLeft(design.titleLeft);
+    chart->title().setTop(0);
+    chart->title().setText({design.titleText});
 
-    TChartAxis& across = chart->BottomAxis();
-    across.SetAutomatic(false);
-    across.SetMinMax(0, 1);
-    across.SetVisible(false);
+    ChartAxis& across = chart->bottomAxis();
+    across.setAutomatic(false);
+    across.setMinMax(0, 1);
+    across.setVisible(false);
 
-    TChartAxis& depth = chart->LeftAxis();
-    depth.SetAutomatic(false);
-    depth.SetMinMax(0, kDepthRange);
-    depth.SetInverted(true);
-    depth.Title().SetCaption(QString::fromLatin1(design.depthCaption));
-    depth.Title().Font().SetHeight(13);
-    depth.Title().Font().SetBold(true);
+    ChartAxis& depth = chart->leftAxis();
+    depth.setAutomatic(false);
+    depth.setMinMax(0, kDepthRange);
+    depth.setInverted(true);
+    depth.title().setCaption(QString::fromLatin1(design.depthCaption));
+    depth.title().font().setHeight(13);
+    depth.title().font().setBold(true);
     return chart;
 }
 
 // A line across the chart at a depth. The engine's lines take no mouse
 // input, so the user cannot drag them.
-TColorLineTool* addDepthLine(TChart& chart, TColor colour, int width,
-                             TPenEndStyle endStyle = esRound)
+ColorLine* addDepthLine(Chart& chart, QColor colour, int width,
+                             Qt::PenCapStyle endStyle = Qt::RoundCap)
 {
-    TColorLineTool& line = chart.AddColorLineTool();
-    line.SetAxisID(TChart::LeftAxisIndex);
-    line.Pen().SetColor(colour);
-    line.Pen().SetWidth(width);
-    line.Pen().SetEndStyle(endStyle);
+    ColorLine& line = chart.addColorLine();
+    line.setAxisId(Chart::LeftAxisIndex);
+    line.pen().setColor(colour);
+    line.pen().setWidth(width);
+    line.pen().setEndStyle(endStyle);
     return &line;
 }
 
-TShape* addMarker(TChart* chart, const char* name, int top, bool visible)
+TShape* addMarker(Chart* chart, const char* name, int top, bool visible)
 {
     auto* marker = new TShape(chart, QString::fromLatin1(name),
                               QRect(kMarkerLeft, top, kMarkerSize, kMarkerSize),
-                              ToQColor(clYellow), ToQColor(clWhite));
+                              colours::yellow, colours::white);
     marker->setVisible(visible);
     return marker;
 }
 
 // Removes the chart's series and builds the 48-hour band (first) and the
 // detection-zone band (second), each from the surface across the plot.
-void rebuildSoilSeries(TChart& chart, QObject* owner, const SoilDepths& depths,
+void rebuildSoilSeries(Chart& chart, QObject* owner, const SoilDepths& depths,
                        const QString& front48hTitle, const QString& detectionTitle)
 {
-    chart.RemoveAllSeries();
-    auto* front48h = new TAreaSeries(owner);
-    auto* detection = new TAreaSeries(owner);
-    chart.AddSeries(front48h);
-    chart.AddSeries(detection);
-    const auto addBand = [](TAreaSeries& series, double depth, TColor colour,
+    chart.removeAllSeries();
+    auto* front48h = new AreaSeries(owner);
+    auto* detection = new AreaSeries(owner);
+    chart.addSeries(front48h);
+    chart.addSeries(detection);
+    const auto addBand = [](AreaSeries& series, double depth, QColor colour,
                             const QString& title) {
-        series.AddXY(0, depth, QString(), colour);
-        series.AddXY(10, depth, QString(), colour);
-        series.SetUseYOrigin(true);
-        series.SetTitle(title);
+        series.addPoint(0, depth, QString(), colour);
+        series.addPoint(10, depth, QString(), colour);
+        series.setUseYOrigin(true);
+        series.setTitle(title);
     };
-    addBand(*front48h, depths.front48h.value(), clSkyBlue, front48hTitle);
-    addBand(*detection, depths.maxDetectionDepth.value(), clBlue, detectionTitle);
+    addBand(*front48h, depths.front48h.value(), colours::skyBlue, front48hTitle);
+    addBand(*detection, depths.maxDetectionDepth.value(), colours::blue, detectionTitle);
 }
 
 double detectorDepth(const TLabel& label)
@@ -114,33 +114,33 @@ void colourMarker(TShape& marker, const TLabel& detector, const SoilDepths& dept
 {
     marker.show();
     const bool belowWettedZone = detectorDepth(detector) > depths.maxDetectionDepth.value();
-    marker.setBrushColour(ToQColor(belowWettedZone ? clYellow : clRed));
+    marker.setBrushColour(belowWettedZone ? colours::yellow : colours::red);
 }
 
 // The 24-hour line sits on the front, or on the surface for a front above
 // it, and shows only when the front has passed the detection zone.
-void set24HourLine(TColorLineTool& line, TLabel& warning, const SoilDepths& depths)
+void set24HourLine(ColorLine& line, TLabel& warning, const SoilDepths& depths)
 {
     const double front = depths.front24h.value();
-    line.SetValue(std::max(0.0, front));
+    line.setValue(std::max(0.0, front));
     warning.setVisible(front > kDepthRange);
-    line.SetActive(line.Value() >= depths.maxDetectionDepth.value());
+    line.setActive(line.value() >= depths.maxDetectionDepth.value());
 }
 
 // The bar stands on the surface and is as thick as the applied depth.
-void setAppliedWaterBar(TColorLineTool& bar, TChart& chart, double appliedDepth)
+void setAppliedWaterBar(ColorLine& bar, Chart& chart, double appliedDepth)
 {
-    bar.SetValue(-appliedDepth / 2);
-    bar.Pen().SetWidth(chart.LeftAxis().CalcSizeValue(appliedDepth));
+    bar.setValue(-appliedDepth / 2);
+    bar.pen().setWidth(chart.leftAxis().pixelLengthOf(appliedDepth));
 }
 
 // Depth conversions need the chart's display layout, which a chart gets at
 // its first paint; before that every depth converts to 0. Laying the chart
 // out now gives its lines their display thickness from the first paint on.
-void layOutBeforeFirstPaint(TChart& chart)
+void layOutBeforeFirstPaint(Chart& chart)
 {
-    if (chart.ChartBounds().Width() == 0)
-        chart.CalculateLayout();
+    if (chart.chartBounds().width() == 0)
+        chart.calculateLayout();
 }
 
 void placeMarker(TShape& marker, int depthRow)
@@ -152,11 +152,11 @@ void placeMarker(TShape& marker, int depthRow)
 // stays on the depth axis though it draws nothing.
 // Before the first run there is no such series; the depth axis gives the
 // same row.
-int rowThroughFront48hSeries(TChart& chart, double depth)
+int rowThroughFront48hSeries(Chart& chart, double depth)
 {
-    if (chart.SeriesCount() == 0)
-        return chart.LeftAxis().CalcPosValue(depth);
-    return chart.Series(0)->CalcYPosValue(depth);
+    if (chart.seriesCount() == 0)
+        return chart.leftAxis().pixelOf(depth);
+    return chart.series(0)->yPixelOf(depth);
 }
 
 }  // namespace
@@ -167,12 +167,12 @@ void TForm1::createSoilCharts()
                                       "Soil Depth (mm)"});
     Chart2 = createSoilChart(Panel1, {"Chart2", QRect(240, 192, 137, 401), 37,
                                       QStringLiteral(" "), "Soil depth (mm)"});
-    ChartTool1 = addDepthLine(*Chart1, clYellow, 3);
-    ChartTool2 = addDepthLine(*Chart2, clYellow, 3);
-    ChartTool3 = addDepthLine(*Chart1, clGreen, 3);
-    ChartTool4 = addDepthLine(*Chart2, clGreen, 3);
-    ChartTool5 = addDepthLine(*Chart1, clFuchsia, 21, esFlat);
-    ChartTool6 = addDepthLine(*Chart2, clFuchsia, 20, esFlat);
+    ChartTool1 = addDepthLine(*Chart1, colours::yellow, 3);
+    ChartTool2 = addDepthLine(*Chart2, colours::yellow, 3);
+    ChartTool3 = addDepthLine(*Chart1, colours::green, 3);
+    ChartTool4 = addDepthLine(*Chart2, colours::green, 3);
+    ChartTool5 = addDepthLine(*Chart1, colours::fuchsia, 21, Qt::FlatCap);
+    ChartTool6 = addDepthLine(*Chart2, colours::fuchsia, 20, Qt::FlatCap);
 
     Shape1 = addMarker(Chart1, "Shape1", 200, true);
     Shape2 = addMarker(Chart1, "Shape2", 288, false);
@@ -180,7 +180,7 @@ void TForm1::createSoilCharts()
     Shape4 = addMarker(Chart2, "Shape4", 232, false);
 
     // Runs while the chart paints: a failure is shown once the paint is over.
-    Chart1->OnAfterDraw = [this](TChart*) {
+    connect(Chart1, &Chart::redrawn, this, [this] {
         try {
             Chart1AfterDraw();
         } catch (...) {
@@ -189,8 +189,8 @@ void TForm1::createSoilCharts()
                 throw;
             application->handleExceptionLater(std::current_exception());
         }
-    };
-    Chart2->OnAfterDraw = [this](TChart*) { Chart2AfterDraw(); };
+    });
+    connect(Chart2, &Chart::redrawn, this, &TForm1::Chart2AfterDraw);
 }
 
 void TForm1::rebuildSeries()
@@ -199,8 +199,8 @@ void TForm1::rebuildSeries()
                       QStringLiteral("Max depth of detection"));
     rebuildSoilSeries(*Chart2, this, results_.heavy, QString(), QString());
     // The 48-hour bands are not drawn; they still convert depths to rows.
-    Chart1->Series(0)->SetActive(false);
-    Chart2->Series(0)->SetActive(false);
+    Chart1->series(0)->setActive(false);
+    Chart2->series(0)->setActive(false);
 }
 
 void TForm1::colourMarkers()
@@ -217,8 +217,8 @@ void TForm1::setLinesAndWarnings()
     layOutBeforeFirstPaint(*Chart2);
 
     const auto rootZoneLine = static_cast<double>(roundToInteger(results_.rootZone.value()));
-    ChartTool1->SetValue(rootZoneLine);
-    ChartTool2->SetValue(rootZoneLine);
+    ChartTool1->setValue(rootZoneLine);
+    ChartTool2->setValue(rootZoneLine);
     set24HourLine(*ChartTool3, *warn24h, results_.light);
     set24HourLine(*ChartTool4, *warn24h2, results_.heavy);
     const double appliedDepth = results_.appliedDepth.value();
@@ -229,8 +229,8 @@ void TForm1::setLinesAndWarnings()
 void TForm1::Chart1AfterDraw()
 {
     // Chart2's markers move here too: a redraw of Chart2 alone leaves them.
-    placeMarker(*Shape1, Chart1->LeftAxis().CalcPosValue(detectorDepth(*LtSD)));
+    placeMarker(*Shape1, Chart1->leftAxis().pixelOf(detectorDepth(*LtSD)));
     placeMarker(*Shape2, rowThroughFront48hSeries(*Chart1, detectorDepth(*LtDD)));
-    placeMarker(*Shape3, Chart2->LeftAxis().CalcPosValue(detectorDepth(*HvSD)));
+    placeMarker(*Shape3, Chart2->leftAxis().pixelOf(detectorDepth(*HvSD)));
     placeMarker(*Shape4, rowThroughFront48hSeries(*Chart2, detectorDepth(*HvDD)));
 }

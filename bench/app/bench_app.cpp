@@ -39,12 +39,12 @@ void BM_RecalculateAndRedrawCharts(benchmark::State& state)
 {
     TForm1 window;
     auto* recalculate = window.findChild<QPushButton*>(QStringLiteral("BitBtn1"));
-    auto* chart1 = window.findChild<morvane::TChart*>(QStringLiteral("Chart1"));
-    auto* chart2 = window.findChild<morvane::TChart*>(QStringLiteral("Chart2"));
+    auto* chart1 = window.findChild<morvane::Chart*>(QStringLiteral("Chart1"));
+    auto* chart2 = window.findChild<morvane::Chart*>(QStringLiteral("Chart2"));
     for (auto _ : state) {
         recalculate->click();
-        chart1->RedrawCache();
-        chart2->RedrawCache();
+        chart1->redrawCache();
+        chart2->redrawCache();
     }
 }
 BENCHMARK(BM_RecalculateAndRedrawCharts)->Unit(benchmark::kMicrosecond);

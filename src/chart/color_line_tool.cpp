@@ -7,49 +7,49 @@
 
 namespace morvane {
 
-TColorLineTool::TColorLineTool(TChart& chart) : TChartTool(chart)
+ColorLine::ColorLine(Chart& chart) : ChartTool(chart)
 {
-    pen_.OnChange = [this] { Changed(); };
+    pen_.onChange = [this] { changed(); };
 }
 
-TChartAxis* TColorLineTool::Axis() const
+ChartAxis* ColorLine::axis() const
 {
-    if (axisID_ < 0 || axisID_ >= TChart::AxisCount)
+    if (axisID_ < 0 || axisID_ >= Chart::AxisCount)
         return nullptr;
-    return &ParentChart().Axes(axisID_);
+    return &parentChart().axes(axisID_);
 }
 
-void TColorLineTool::SetAxis(const TChartAxis* axis)
+void ColorLine::setAxis(const ChartAxis* axis)
 {
     if (!axis) {
-        SetAxisID(-1);
+        setAxisId(-1);
         return;
     }
-    for (int id = 0; id < TChart::AxisCount; ++id)
-        if (&ParentChart().Axes(id) == axis) {
-            SetAxisID(id);
+    for (int id = 0; id < Chart::AxisCount; ++id)
+        if (&parentChart().axes(id) == axis) {
+            setAxisId(id);
             return;
         }
     throw ChartException("Color line axis must belong to the line's chart");
 }
 
-void TColorLineTool::SetValue(double value)
+void ColorLine::setValue(double value)
 {
     if (!std::isfinite(value))
         throw ChartException("Color line Value must be a finite number");
-    Assign(value_, value);
+    assign(value_, value);
 }
 
-void TColorLineTool::ChartEvent(TChartToolEvent event, QPainter& painter, const TChartRect& plot)
+void ColorLine::chartEvent(ChartToolEvent event, QPainter& painter, const ChartRect& plot)
 {
-    const TChartAxis* axis = Axis();
-    if (event != TChartToolEvent::AfterDraw || !axis || !pen_.Visible())
+    const ChartAxis* onAxis = axis();
+    if (event != ChartToolEvent::AfterDraw || !onAxis || !pen_.isVisible())
         return;
-    const int pixel = axis->CalcPosValue(value_);
-    if (axis->Horizontal())
-        DrawPenLine(painter, pen_, QPoint(pixel, plot.Top), QPoint(pixel, plot.Bottom));
+    const int pixel = onAxis->pixelOf(value_);
+    if (onAxis->horizontal())
+        drawPenLine(painter, pen_, QPoint(pixel, plot.top), QPoint(pixel, plot.bottom));
     else
-        DrawPenLine(painter, pen_, QPoint(plot.Left, pixel), QPoint(plot.Right, pixel));
+        drawPenLine(painter, pen_, QPoint(plot.left, pixel), QPoint(plot.right, pixel));
 }
 
 }  // namespace morvane

@@ -10,33 +10,33 @@
 
 namespace morvane {
 
-class TChartAxis;
+class ChartAxis;
 
-class TColorLineTool : public TChartTool {
+class ColorLine : public ChartTool {
 public:
-    explicit TColorLineTool(TChart& chart);
+    explicit ColorLine(Chart& chart);
 
     // The axis as an index into the chart's axes list (2 is the left axis);
     // -1, or any index past the list, means no axis: nothing is drawn.
-    int AxisID() const { return axisID_; }
-    void SetAxisID(int id) { Assign(axisID_, id); }
-    TChartAxis* Axis() const;
-    // Sets AxisID to the axis's index in its chart; an axis of another chart
+    int axisId() const { return axisID_; }
+    void setAxisId(int id) { assign(axisID_, id); }
+    ChartAxis* axis() const;
+    // Sets axisId to the axis's index in its chart; an axis of another chart
     // is refused.
-    void SetAxis(const TChartAxis* axis);
+    void setAxis(const ChartAxis* axis);
 
-    // Axis units. Not a number or infinite is refused with ChartException.
-    double Value() const { return value_; }
-    void SetValue(double value);
-    TChartPen& Pen() { return pen_; }
-    const TChartPen& Pen() const { return pen_; }
+    // axis units. Not a number or infinite is refused with ChartException.
+    double value() const { return value_; }
+    void setValue(double value);
+    ChartPen& pen() { return pen_; }
+    const ChartPen& pen() const { return pen_; }
 
-    void ChartEvent(TChartToolEvent event, QPainter& painter, const TChartRect& plot) override;
+    void chartEvent(ChartToolEvent event, QPainter& painter, const ChartRect& plot) override;
 
 private:
     int axisID_ = -1;
     double value_ = 0;
-    TChartPen pen_;
+    ChartPen pen_;
 };
 
 }  // namespace morvane

@@ -38,7 +38,7 @@ QRect toDevice(const QRect& logical)
     return QRect(logical.topLeft() * kScale, logical.size() * kScale);
 }
 
-// Text drawn at the device resolution has glyph edges that fall inside the
+// text drawn at the device resolution has glyph edges that fall inside the
 // 2 x 2 blocks of logical pixels; an enlarged 1-pixel picture fills every
 // such block with one colour.
 int mixedBlocks(const QImage& area)
@@ -154,7 +154,7 @@ private slots:
     void chartIsItsLogicalPictureDoubled()
     {
         QFETCH(QColor, colour);
-        const QImage logical = probe().control<TChart>("Chart1")->RenderToImage();
+        const QImage logical = probe().control<Chart>("Chart1")->renderToImage();
         const QImage chart = devicePicture(kChart1);
         const auto doubled = [](const Runs& runs) {
             Runs result;

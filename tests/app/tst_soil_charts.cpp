@@ -239,9 +239,9 @@ private slots:
         windowPicture();
         enter(kSecondExample);
         auto* shape3 = probe().control<TShape>("Shape3");
-        probe().control<TChart>("Chart2")->RedrawCache();
+        probe().control<Chart>("Chart2")->redrawCache();
         QCOMPARE(shape3->y(), 127);
-        probe().control<TChart>("Chart1")->RedrawCache();
+        probe().control<Chart>("Chart1")->redrawCache();
         QCOMPARE(shape3->y(), 118);
         QCOMPARE(probe().control<TShape>("Shape1")->y(), 118);
     }
