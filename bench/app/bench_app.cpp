@@ -7,17 +7,19 @@
 
 #include <QPushButton>
 
-#include "MainFormU.h"
+#include "main_window.h"
 #include "application.h"
 #include "bundled_fonts.h"
 #include "chart.h"
+
+using morvane::MainWindow;
 
 namespace {
 
 void BM_BuildMainWindow(benchmark::State& state)
 {
     for (auto _ : state) {
-        TForm1 window;
+        MainWindow window;
         benchmark::DoNotOptimize(&window);
     }
 }
@@ -25,7 +27,7 @@ BENCHMARK(BM_BuildMainWindow)->Unit(benchmark::kMillisecond);
 
 void BM_Recalculate(benchmark::State& state)
 {
-    TForm1 window;
+    MainWindow window;
     auto* recalculate = window.findChild<QPushButton*>(QStringLiteral("BitBtn1"));
     for (auto _ : state)
         recalculate->click();
@@ -37,7 +39,7 @@ BENCHMARK(BM_Recalculate)->Unit(benchmark::kMicrosecond);
 // chart moving the markers as it finishes).
 void BM_RecalculateAndRedrawCharts(benchmark::State& state)
 {
-    TForm1 window;
+    MainWindow window;
     auto* recalculate = window.findChild<QPushButton*>(QStringLiteral("BitBtn1"));
     auto* chart1 = window.findChild<morvane::Chart*>(QStringLiteral("Chart1"));
     auto* chart2 = window.findChild<morvane::Chart*>(QStringLiteral("Chart2"));
@@ -55,7 +57,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    morvane::TApplication application(argc, argv);
+    morvane::Application application(argc, argv);
     morvane::loadBundledFonts();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

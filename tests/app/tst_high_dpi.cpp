@@ -15,7 +15,7 @@
 #include "capturing_reporter.h"
 #include "chart.h"
 #include "expected_colours.h"
-#include "image.h"
+#include "picture_view.h"
 #include "pixel_runs.h"
 #include "window_probe.h"
 
@@ -70,7 +70,7 @@ class TestHighDpi : public QObject {
 
 private:
     CapturingReporter reporter_;
-    std::unique_ptr<TForm1> window_;
+    std::unique_ptr<MainWindow> window_;
     QImage picture_;  // the window as grabbed, in device pixels
 
     WindowProbe probe() { return WindowProbe(*window_); }
@@ -83,8 +83,8 @@ private slots:
         QVERIFY2(qFuzzyCompare(qApp->devicePixelRatio(), qreal(kScale)),
                  "run with QT_SCALE_FACTOR=2");
         loadBundledFonts();
-        TApplication::instance()->setErrorReporter(&reporter_);
-        window_ = std::make_unique<TForm1>();
+        Application::instance()->setErrorReporter(&reporter_);
+        window_ = std::make_unique<MainWindow>();
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
         // The markers move when the light-soil chart is first drawn; the
@@ -98,7 +98,7 @@ private slots:
     void cleanupTestCase()
     {
         window_.reset();
-        TApplication::instance()->setErrorReporter(nullptr);
+        Application::instance()->setErrorReporter(nullptr);
     }
 
     void layoutIsTheSameInLogicalPixels_data()
@@ -257,7 +257,7 @@ private slots:
 
     void detectorPictureHasDeviceResolution()
     {
-        const QPixmap picture = probe().control<TImage>("Image2")->picture();
+        const QPixmap picture = probe().control<PictureView>("Image2")->picture();
         QCOMPARE(picture.devicePixelRatio(), qreal(kScale));
         QCOMPARE(picture.size(), QSize(97, 417) * kScale);
     }

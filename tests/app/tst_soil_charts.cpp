@@ -15,7 +15,7 @@
 #include "chart.h"
 #include "expected_colours.h"
 #include "pixel_runs.h"
-#include "shape.h"
+#include "circle_marker.h"
 #include "window_probe.h"
 
 using namespace morvane;
@@ -130,7 +130,7 @@ class TestSoilCharts : public QObject {
 
 private:
     CapturingReporter reporter_;
-    std::unique_ptr<TForm1> window_;
+    std::unique_ptr<MainWindow> window_;
 
     WindowProbe probe() { return WindowProbe(*window_); }
 
@@ -172,7 +172,7 @@ private:
 
     void compareMarker(const QImage& window, const char* name, int chart, const Marker& marker)
     {
-        auto* shape = probe().control<TShape>(name);
+        auto* shape = probe().control<CircleMarker>(name);
         QCOMPARE(!shape->isHidden(), marker.visible);
         if (!marker.visible)
             return;
@@ -193,15 +193,15 @@ private slots:
     void init()
     {
         reporter_.boxes.clear();
-        TApplication::instance()->setErrorReporter(&reporter_);
-        window_ = std::make_unique<TForm1>();
+        Application::instance()->setErrorReporter(&reporter_);
+        window_ = std::make_unique<MainWindow>();
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
     void cleanup()
     {
         window_.reset();
-        TApplication::instance()->setErrorReporter(nullptr);
+        Application::instance()->setErrorReporter(nullptr);
     }
 
     void chartsShowTheRun_data()
@@ -238,12 +238,12 @@ private slots:
     {
         windowPicture();
         enter(kSecondExample);
-        auto* shape3 = probe().control<TShape>("Shape3");
+        auto* shape3 = probe().control<CircleMarker>("Shape3");
         probe().control<Chart>("Chart2")->redrawCache();
         QCOMPARE(shape3->y(), 127);
         probe().control<Chart>("Chart1")->redrawCache();
         QCOMPARE(shape3->y(), 118);
-        QCOMPARE(probe().control<TShape>("Shape1")->y(), 118);
+        QCOMPARE(probe().control<CircleMarker>("Shape1")->y(), 118);
     }
 
     void failingRunKeepsTheCharts_data()
@@ -298,9 +298,9 @@ private slots:
         // Every detector lies far below the band: yellow, and shown, as the
         // root zone is deep.
         for (const char* name : {"Shape1", "Shape2", "Shape3", "Shape4"}) {
-            auto* shape = probe().control<TShape>(name);
+            auto* shape = probe().control<CircleMarker>(name);
             QVERIFY(!shape->isHidden());
-            QCOMPARE(shape->brushColour(), kYellow);
+            QCOMPARE(shape->fillColour(), kYellow);
         }
     }
 
