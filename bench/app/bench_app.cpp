@@ -12,6 +12,8 @@
 #include "bundled_fonts.h"
 #include "chart.h"
 
+using namespace Qt::StringLiterals;
+
 using morvane::MainWindow;
 
 namespace {
@@ -28,7 +30,7 @@ BENCHMARK(BM_BuildMainWindow)->Unit(benchmark::kMillisecond);
 void BM_Recalculate(benchmark::State& state)
 {
     MainWindow window;
-    auto* recalculate = window.findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+    auto* recalculate = window.findChild<QPushButton*>(u"BitBtn1"_s);
     for (auto _ : state)
         recalculate->click();
 }
@@ -40,9 +42,9 @@ BENCHMARK(BM_Recalculate)->Unit(benchmark::kMicrosecond);
 void BM_RecalculateAndRedrawCharts(benchmark::State& state)
 {
     MainWindow window;
-    auto* recalculate = window.findChild<QPushButton*>(QStringLiteral("BitBtn1"));
-    auto* chart1 = window.findChild<morvane::Chart*>(QStringLiteral("Chart1"));
-    auto* chart2 = window.findChild<morvane::Chart*>(QStringLiteral("Chart2"));
+    auto* recalculate = window.findChild<QPushButton*>(u"BitBtn1"_s);
+    auto* chart1 = window.findChild<morvane::Chart*>(u"Chart1"_s);
+    auto* chart2 = window.findChild<morvane::Chart*>(u"Chart2"_s);
     for (auto _ : state) {
         recalculate->click();
         chart1->redrawCache();

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane {
 
 namespace {
@@ -57,7 +59,7 @@ int ChartAxis::widestLabelWidth() const
     const double first = measuredLabelValue(layout_.scale.minimum, step, roundFirstLabel_);
     const double last = measuredLabelValue(layout_.scale.maximum, step, roundFirstLabel_);
     return std::max(textWidth(font, labelText(first)), textWidth(font, labelText(last))) +
-           textWidth(font, QStringLiteral(" "));
+           textWidth(font, u" "_s);
 }
 
 int ChartAxis::labelExtent() const

@@ -3,9 +3,14 @@
 #include <algorithm>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane {
 
-ChartFont::ChartFont(QColor color, int pixelHeight) : height_(pixelHeight), color_(color) {}
+ChartFont::ChartFont(QColor color, int pixelHeight)
+    : name_(u"Arial"_s), height_(pixelHeight), color_(color)
+{
+}
 
 void ChartFont::setHeight(int pixels)
 {

@@ -30,7 +30,7 @@ public:
     QFont toQFont() const;
 
 private:
-    QString name_ = QStringLiteral("Arial");
+    QString name_;
     int height_;
     bool bold_ = false;
     QColor color_;

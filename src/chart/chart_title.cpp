@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane {
 
 ChartTitle::ChartTitle()
@@ -45,7 +47,7 @@ void ChartTitle::drawAtPosition(QPainter& painter) const
     int widest = 0;
     for (const QString& line : text_)
         widest = std::max(widest, textWidth(font, line));
-    drawLines(painter, left_, widest + textWidth(font, QStringLiteral("W")), top_);
+    drawLines(painter, left_, widest + textWidth(font, u"W"_s), top_);
 }
 
 }  // namespace morvane

@@ -4,6 +4,8 @@
 
 #include "window_font.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane {
 
 namespace {
@@ -17,7 +19,7 @@ LabeledEdit::LabeledEdit(QWidget* parent, const QString& name, QRect geometry,
                            const QString& caption, LabelStyle captionStyle,
                            const QString& text)
     : QLineEdit(text, parent),
-      editLabel_(new TextLabel(parent, name + QStringLiteral("Label"), caption, QPoint(),
+      editLabel_(new TextLabel(parent, name + u"Label"_s, caption, QPoint(),
                             captionStyle))
 {
     setObjectName(name);

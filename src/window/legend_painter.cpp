@@ -8,6 +8,8 @@
 #include "colours.h"
 #include "window_font.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane {
 
 namespace {
@@ -63,26 +65,26 @@ void paintLegend(QPainter& painter, QSize size)
     painter.fillRect(QRect(QPoint(0, 0), size), colours::cream);
 
     painter.fillRect(symbolBox(30), colours::fuchsia);
-    drawEntryText(painter, QPoint(20, 25), QStringLiteral("Irrigation Amount"));
+    drawEntryText(painter, QPoint(20, 25), u"Irrigation Amount"_s);
 
     // The detector dots have no outline of their own.
     painter.setPen(Qt::NoPen);
     painter.setBrush(colours::yellow);
     painter.drawEllipse(symbolBox(50));
-    drawEntryText(painter, QPoint(20, 45), QStringLiteral("Sentrel float DOWN"));
+    drawEntryText(painter, QPoint(20, 45), u"Sentrel float DOWN"_s);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colours::red);
     painter.drawEllipse(symbolBox(70));
-    drawEntryText(painter, QPoint(20, 65), QStringLiteral("Sentrel float UP"));
+    drawEntryText(painter, QPoint(20, 65), u"Sentrel float UP"_s);
 
     painter.fillRect(symbolBox(90), colours::blue);
-    drawEntryText(painter, QPoint(20, 85), QStringLiteral("Zone where Sentrel will be tripped"));
+    drawEntryText(painter, QPoint(20, 85), u"Zone where Sentrel will be tripped"_s);
 
     drawThickLine(painter, colours::green, 0, 18, 110);
     drawEntryText(painter, QPoint(20, 105),
-                  QStringLiteral(" Position of wetting front at 24 hr after irrigation"));
+                  u" Position of wetting front at 24 hr after irrigation"_s);
     drawThickLine(painter, colours::yellow, 2, 15, 130);
-    drawEntryText(painter, QPoint(20, 125), QStringLiteral(" Limit of active root zone"));
+    drawEntryText(painter, QPoint(20, 125), u" Limit of active root zone"_s);
 
     drawDottedFrame(painter, 240, 180);
 }

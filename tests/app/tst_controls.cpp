@@ -13,6 +13,7 @@
 #include "window_font.h"
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -44,9 +45,8 @@ std::unique_ptr<QLineEdit> styleSheetEdit(QWidget* parent, const QString& text)
 {
     auto edit = std::make_unique<QLineEdit>(text, parent);
     edit->setFont(windowFont());
-    edit->setStyleSheet(QStringLiteral(
-        "QLineEdit { border: 1px solid black; background: white; color: black;"
-        " padding: 0px 1px; }"));
+    edit->setStyleSheet(u"QLineEdit { border: 1px solid black; background: white; color: black;"
+        " padding: 0px 1px; }"_s);
     return edit;
 }
 
@@ -60,7 +60,7 @@ private slots:
     {
         QWidget window;
         CountingSource counting;
-        auto* image = new PictureView(&window, QStringLiteral("Image"), QRect(3, 4, 20, 30));
+        auto* image = new PictureView(&window, u"Image"_s, QRect(3, 4, 20, 30));
         image->setPictureSource(counting.source());
         QCOMPARE(counting.calls, 0);
 
@@ -81,7 +81,7 @@ private slots:
 
     void imagePictureHasDevicePixelsAndRatio()
     {
-        PictureView image(nullptr, QStringLiteral("Image"), QRect(0, 0, 10, 12));
+        PictureView image(nullptr, u"Image"_s, QRect(0, 0, 10, 12));
         CountingSource counting;
         image.setPictureSource(counting.source());
         const QPixmap picture = image.picture();
@@ -93,7 +93,7 @@ private slots:
 
     void imageSourceThatGivesNothingIsNotAskedAgain()
     {
-        PictureView image(nullptr, QStringLiteral("Image"), QRect(0, 0, 10, 12));
+        PictureView image(nullptr, u"Image"_s, QRect(0, 0, 10, 12));
         CountingSource counting;
         counting.giveNothing = true;
         image.setPictureSource(counting.source());
@@ -104,7 +104,7 @@ private slots:
 
     void imageWithANewSourceMakesANewPicture()
     {
-        PictureView image(nullptr, QStringLiteral("Image"), QRect(0, 0, 10, 12));
+        PictureView image(nullptr, u"Image"_s, QRect(0, 0, 10, 12));
         CountingSource first;
         CountingSource second;
         image.setPictureSource(first.source());
@@ -117,7 +117,7 @@ private slots:
 
     void imageWithoutSourceIsEmpty()
     {
-        PictureView image(nullptr, QStringLiteral("Image"), QRect(0, 0, 10, 12));
+        PictureView image(nullptr, u"Image"_s, QRect(0, 0, 10, 12));
         QVERIFY(image.picture().isNull());
     }
 
@@ -136,8 +136,8 @@ private slots:
         QFETCH(bool, focused);
         QWidget window;
         window.resize(200, 80);
-        auto* edit = new LabeledEdit(&window, QStringLiteral("Edit"), QRect(10, 30, 161, 19),
-                                      QStringLiteral("Caption"), LabelStyle{}, text);
+        auto* edit = new LabeledEdit(&window, u"Edit"_s, QRect(10, 30, 161, 19),
+                                      u"Caption"_s, LabelStyle{}, text);
         const auto reference = styleSheetEdit(&window, text);
         reference->setGeometry(10, 55, 161, 19);
         window.show();

@@ -20,6 +20,7 @@
 #include "window_probe.h"
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -251,7 +252,7 @@ private slots:
             for (int x = 0; x < marker.width(); ++x) {
                 const QColor colour = marker.pixelColor(x, y);
                 QVERIFY2(colour == kRed || colour == kYellow || colour == kBlue,
-                         qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+                         qPrintable(u"%1, %2"_s.arg(x).arg(y)));
             }
     }
 

@@ -10,6 +10,7 @@
 #include "window_probe.h"
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 class TestLocaleStartUp : public QObject {
     Q_OBJECT
@@ -31,10 +32,10 @@ private slots:
 
         QVERIFY(reporter.boxes.isEmpty());
         QCOMPARE(probe.control<QLineEdit>("Duration")->text(), "2" + separator + "5");
-        QCOMPARE(probe.labelText("AppAmount"), QStringLiteral("25"));
+        QCOMPARE(probe.labelText("AppAmount"), u"25"_s);
         QCOMPARE(probe.labelText("LtTAW"), "35" + separator + "0");
         QCOMPARE(probe.labelText("LtAW"), "10" + separator + "0");
-        QCOMPARE(probe.labelText("LtSTO"), QStringLiteral("29%"));
+        QCOMPARE(probe.labelText("LtSTO"), u"29%"_s);
     }
 };
 

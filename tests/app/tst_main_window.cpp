@@ -26,8 +26,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kBadDuration = QStringLiteral("'abc' is not a valid floating point value.");
-const QString kZeroDivide = QStringLiteral("Floating point division by zero.");
+const QString kBadDuration = u"'abc' is not a valid floating point value."_s;
+const QString kZeroDivide = u"Floating point division by zero."_s;
 
 // The result labels and their texts for the default inputs.
 const QList<std::pair<const char*, const char*>> kDefaultResults = {
@@ -82,7 +82,7 @@ private slots:
     {
         QVERIFY(reporter_.boxes.isEmpty());
         compareDefaultResults();
-        QCOMPARE(probe().control<QLineEdit>("Duration")->text(), QStringLiteral("2.5"));
+        QCOMPARE(probe().control<QLineEdit>("Duration")->text(), u"2.5"_s);
         QVERIFY(probe().control("LightPage")->isVisible());
         QVERIFY(probe().control("ltStoWarn")->isHidden());
         QVERIFY(probe().control("HvSTOWarn")->isHidden());
@@ -91,7 +91,7 @@ private slots:
 
     void titleComesFromTheExecutable()
     {
-        QCOMPARE(application().title(), QStringLiteral("tst_main_window"));
+        QCOMPARE(application().title(), u"tst_main_window"_s);
     }
 
     void recalculatingTwiceChangesNothing()
@@ -104,8 +104,8 @@ private slots:
 
     void badDurationShowsOneBoxAndKeepsAppliedDepth()
     {
-        probe().type("Duration", QStringLiteral("abc"));
-        probe().type("Ltsdepth", QStringLiteral("600"));
+        probe().type("Duration", u"abc"_s);
+        probe().type("Ltsdepth", u"600"_s);
         probe().pressRecalculate();
         QCOMPARE(reporter_.boxes.size(), 1);
         QCOMPARE(reporter_.boxes[0].caption, application().title());
@@ -113,36 +113,36 @@ private slots:
         compareDefaultResults();
         QVERIFY(window_->isVisible());
 
-        probe().type("Duration", QStringLiteral("3"));
+        probe().type("Duration", u"3"_s);
         probe().pressRecalculate();
         QCOMPARE(reporter_.boxes.size(), 1);
-        QCOMPARE(probe().labelText("AppAmount"), QStringLiteral("30"));
-        QCOMPARE(probe().labelText("LtTAW"), QStringLiteral("42.0"));
-        QCOMPARE(probe().labelText("LtAW"), QStringLiteral("17.0"));
-        QCOMPARE(probe().labelText("LtSTO"), QStringLiteral("40%"));
-        QCOMPARE(probe().labelText("Hv1STO"), QStringLiteral("58%"));
-        QCOMPARE(probe().labelText("LtSD"), QStringLiteral("200"));
-        QCOMPARE(probe().labelText("LtDD"), QStringLiteral("400"));
+        QCOMPARE(probe().labelText("AppAmount"), u"30"_s);
+        QCOMPARE(probe().labelText("LtTAW"), u"42.0"_s);
+        QCOMPARE(probe().labelText("LtAW"), u"17.0"_s);
+        QCOMPARE(probe().labelText("LtSTO"), u"40%"_s);
+        QCOMPARE(probe().labelText("Hv1STO"), u"58%"_s);
+        QCOMPARE(probe().labelText("LtSD"), u"200"_s);
+        QCOMPARE(probe().labelText("LtDD"), u"400"_s);
     }
 
     void zeroDaysUpdatesWhatWasWrittenBeforeTheFailure()
     {
-        probe().type("Duration", QStringLiteral("3"));
-        probe().type("LtDIrrig", QStringLiteral("0"));
+        probe().type("Duration", u"3"_s);
+        probe().type("LtDIrrig", u"0"_s);
         probe().pressRecalculate();
         QCOMPARE(reporter_.boxes.size(), 1);
         QCOMPARE(reporter_.boxes[0].caption, application().title());
         QCOMPARE(reporter_.boxes[0].text, kZeroDivide);
-        QCOMPARE(probe().labelText("AppAmount"), QStringLiteral("30"));
-        QCOMPARE(probe().labelText("LtSWD"), QStringLiteral("0"));
-        QCOMPARE(probe().labelText("LtTAW"), QStringLiteral("35.0"));
-        QCOMPARE(probe().labelText("LtAW"), QStringLiteral("10.0"));
-        QCOMPARE(probe().labelText("LtSTO"), QStringLiteral("29%"));
-        QCOMPARE(probe().labelText("Hv1STO"), QStringLiteral("50%"));
-        QCOMPARE(probe().labelText("LtSD"), QStringLiteral("165"));
+        QCOMPARE(probe().labelText("AppAmount"), u"30"_s);
+        QCOMPARE(probe().labelText("LtSWD"), u"0"_s);
+        QCOMPARE(probe().labelText("LtTAW"), u"35.0"_s);
+        QCOMPARE(probe().labelText("LtAW"), u"10.0"_s);
+        QCOMPARE(probe().labelText("LtSTO"), u"29%"_s);
+        QCOMPARE(probe().labelText("Hv1STO"), u"50%"_s);
+        QCOMPARE(probe().labelText("LtSD"), u"165"_s);
 
-        probe().type("Duration", QStringLiteral("2.5"));
-        probe().type("LtDIrrig", QStringLiteral("5"));
+        probe().type("Duration", u"2.5"_s);
+        probe().type("LtDIrrig", u"5"_s);
         probe().pressRecalculate();
         QCOMPARE(reporter_.boxes.size(), 1);
         compareDefaultResults();
@@ -175,16 +175,16 @@ private slots:
 
     void negativeStorageTurnsRedAndWarns()
     {
-        probe().type("LtDIrrig", QStringLiteral("10"));
+        probe().type("LtDIrrig", u"10"_s);
         probe().pressRecalculate();
-        QCOMPARE(probe().labelText("LtSTO"), QStringLiteral("-43%"));
+        QCOMPARE(probe().labelText("LtSTO"), u"-43%"_s);
         QCOMPARE(probe().control<TextLabel>("LtSTO")->fontColour(), QColor(255, 0, 0));
         QVERIFY(!probe().control("ltStoWarn")->isHidden());
-        QCOMPARE(probe().labelText("Hv1STO"), QStringLiteral("0%"));
+        QCOMPARE(probe().labelText("Hv1STO"), u"0%"_s);
         QCOMPARE(probe().control<TextLabel>("Hv1STO")->fontColour(), QColor(0, 0, 0));
         QVERIFY(probe().control("HvSTOWarn")->isHidden());
 
-        probe().type("LtDIrrig", QStringLiteral("5"));
+        probe().type("LtDIrrig", u"5"_s);
         probe().pressRecalculate();
         QCOMPARE(probe().control<TextLabel>("LtSTO")->fontColour(), QColor(0, 0, 0));
         QVERIFY(probe().control("ltStoWarn")->isHidden());
@@ -193,14 +193,14 @@ private slots:
     void enterDoesNotRecalculate()
     {
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-        probe().type("Duration", QStringLiteral("3"));
+        probe().type("Duration", u"3"_s);
         for (const char* name : {"Duration", "BitBtn1"}) {
             QWidget* control = probe().control(name);
             control->setFocus();
             QTest::keyClick(control, Qt::Key_Return);
             QTest::keyClick(control, Qt::Key_Enter);
         }
-        QCOMPARE(probe().labelText("AppAmount"), QStringLiteral("25"));
+        QCOMPARE(probe().labelText("AppAmount"), u"25"_s);
     }
 
     void tabKeyFollowsInputOrder()
@@ -217,7 +217,7 @@ private slots:
 
     void windowIsFixedSize()
     {
-        QCOMPARE(window_->windowTitle(), QStringLiteral("Morvane"));
+        QCOMPARE(window_->windowTitle(), u"Morvane"_s);
         QCOMPARE(window_->size(), QSize(862, 628));
         QCOMPARE(window_->minimumSize(), QSize(862, 628));
         QCOMPARE(window_->maximumSize(), QSize(862, 628));
@@ -283,8 +283,8 @@ private slots:
     // negative storage, the warnings) come from a run that shows them all.
     void everyLabelShowsItsWholeText()
     {
-        probe().type("AppRate", QStringLiteral("100"));
-        probe().type("LtDIrrig", QStringLiteral("10"));
+        probe().type("AppRate", u"100"_s);
+        probe().type("LtDIrrig", u"10"_s);
         probe().pressRecalculate();
         QVERIFY(!probe().control("ltStoWarn")->isHidden());
         QVERIFY(!probe().control("warn24h")->isHidden());
@@ -375,7 +375,7 @@ private slots:
         QCoreApplication::sendEvent(qApp, &localeChange);
         const char separator = numberFormatSettings().decimalSeparator;
         probe().pressRecalculate();  // "2.5" is no number with ","
-        probe().type("Duration", QStringLiteral("2,5"));
+        probe().type("Duration", u"2,5"_s);
         probe().pressRecalculate();
         const QString tawAfter = probe().labelText("LtTAW");
 
@@ -384,8 +384,8 @@ private slots:
         QCOMPARE(separator, ',');
         QCOMPARE(reporter_.boxes.size(), 1);
         QCOMPARE(reporter_.boxes[0].text,
-                 QStringLiteral("'2.5' is not a valid floating point value."));
-        QCOMPARE(tawAfter, QStringLiteral("35,0"));
+                 u"'2.5' is not a valid floating point value."_s);
+        QCOMPARE(tawAfter, u"35,0"_s);
         QCOMPARE(numberFormatSettings().decimalSeparator, '.');
     }
 
@@ -418,10 +418,9 @@ private slots:
     {
         Application::reportFailures([] { throw std::runtime_error("cable cut"); });
         QCOMPARE(reporter_.boxes.size(), 1);
-        QCOMPARE(reporter_.boxes[0].caption, QStringLiteral("Application Error"));
-        const QRegularExpression expected(QStringLiteral(
-            "^Exception std::runtime_error in module tst_main_window at [0-9A-F]{8}\\.\r\n"
-            "cable cut\\.\r\n$"));
+        QCOMPARE(reporter_.boxes[0].caption, u"Application Error"_s);
+        const QRegularExpression expected(u"^Exception std::runtime_error in module tst_main_window at [0-9A-F]{8}\\.\r\n"
+            "cable cut\\.\r\n$"_s);
         QVERIFY2(expected.match(reporter_.boxes[0].text).hasMatch(),
                  qPrintable(reporter_.boxes[0].text));
         // The program carries on: the next press still recalculates.
@@ -436,10 +435,9 @@ private slots:
         });
         QCOMPARE(exitCode, 1);
         QCOMPARE(reporter_.boxes.size(), 1);
-        QCOMPARE(reporter_.boxes[0].caption, QStringLiteral("Application Error"));
-        const QRegularExpression expected(QStringLiteral(
-            "^Exception EConvertError in module tst_main_window at [0-9A-F]{8}\\.\r\n"
-            "'x' is not a valid floating point value\\.\r\n$"));
+        QCOMPARE(reporter_.boxes[0].caption, u"Application Error"_s);
+        const QRegularExpression expected(u"^Exception EConvertError in module tst_main_window at [0-9A-F]{8}\\.\r\n"
+            "'x' is not a valid floating point value\\.\r\n$"_s);
         QVERIFY2(expected.match(reporter_.boxes[0].text).hasMatch(),
                  qPrintable(reporter_.boxes[0].text));
     }
@@ -464,7 +462,7 @@ private slots:
             box->button(QMessageBox::Ok)->click();
         });
         closer.start(10);
-        probe().type("Duration", QStringLiteral("abc"));
+        probe().type("Duration", u"abc"_s);
         probe().pressRecalculate();
         closer.stop();
         QCOMPARE(caption, application().title());
@@ -472,7 +470,7 @@ private slots:
         QCOMPARE(icon, QMessageBox::Critical);
         QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(modality, Qt::ApplicationModal);
-        QCOMPARE(probe().labelText("AppAmount"), QStringLiteral("25"));
+        QCOMPARE(probe().labelText("AppAmount"), u"25"_s);
     }
 };
 

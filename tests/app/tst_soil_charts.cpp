@@ -19,6 +19,7 @@
 #include "window_probe.h"
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -260,10 +261,10 @@ private slots:
         enter({"36", "1", "5", "5", "500"});  // shows both warnings
         const QImage before = windowPicture();
 
-        probe().type("AppRate", QStringLiteral("12"));
+        probe().type("AppRate", u"12"_s);
         probe().type("Duration", duration);
         probe().type("LtDIrrig", days);
-        probe().type("Ltsdepth", QStringLiteral("250"));
+        probe().type("Ltsdepth", u"250"_s);
         probe().pressRecalculate();
         QCOMPARE(reporter_.boxes.size(), 1);
 
@@ -282,12 +283,12 @@ private slots:
     void failureInTheLineStepKeepsTheLines()
     {
         windowPicture();
-        probe().type("LtDIrrig", QStringLiteral("200"));
-        probe().type("Ltsdepth", QStringLiteral("1e19"));
+        probe().type("LtDIrrig", u"200"_s);
+        probe().type("Ltsdepth", u"1e19"_s);
         probe().pressRecalculate();
         QCOMPARE(reporter_.boxes.size(), 1);
-        QCOMPARE(reporter_.boxes[0].text, QStringLiteral("Invalid floating point operation."));
-        QCOMPARE(probe().labelText("LtSWD"), QStringLiteral("1000"));
+        QCOMPARE(reporter_.boxes[0].text, u"Invalid floating point operation."_s);
+        QCOMPARE(probe().labelText("LtSWD"), u"1000"_s);
 
         const QImage window = windowPicture();
         // Detection depth 625 mm: the band fills the plot under the old lines.

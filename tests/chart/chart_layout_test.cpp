@@ -9,6 +9,8 @@
 
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane {
 namespace {
 
@@ -22,7 +24,7 @@ int ExpectedPlotLeft(const Chart& chart)
     const ChartAxis& axis = const_cast<Chart&>(chart).leftAxis();
     const int title = textHeight(axis.title().font().toQFont());
     const QFont labels = axis.labelsFont().toQFont();
-    const int label = textWidth(labels, QStringLiteral("600")) + textWidth(labels, QStringLiteral(" "));
+    const int label = textWidth(labels, u"600"_s) + textWidth(labels, u" "_s);
     return 4 + title + label + 2 + 1 + 4;
 }
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane {
 namespace {
 
@@ -261,9 +263,9 @@ TEST_F(SoilChartPixels, LabelsAndTitleSitInTheirColumns)
 TEST_F(SoilChartPixels, BlankCustomTitleShowsNothing)
 {
     const QImage emptyTitle = Render();
-    chart.title().setText({QStringLiteral(" ")});
+    chart.title().setText({u" "_s});
     EXPECT_EQ(Render(), emptyTitle);
-    chart.title().setText({QStringLiteral("Soil")});
+    chart.title().setText({u"Soil"_s});
     EXPECT_NE(Render(), emptyTitle);
 }
 

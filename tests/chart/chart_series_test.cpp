@@ -9,6 +9,8 @@
 
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane {
 namespace {
 
@@ -33,12 +35,12 @@ TEST(AreaSeries, PointColoursAndLabels)
     AreaSeries series;
     series.setSeriesColor(colours::green);
     series.addPoint(0, 1);
-    series.addPoint(2, 1, QStringLiteral("two"), colours::blue);
+    series.addPoint(2, 1, u"two"_s, colours::blue);
     series.addPoint(1, 1);  // inserted between, after the colour list exists
     EXPECT_EQ(series.pointColor(0), colours::green);
     EXPECT_EQ(series.pointColor(1), colours::green);
     EXPECT_EQ(series.pointColor(2), colours::blue);
-    EXPECT_EQ(series.label(2), QStringLiteral("two"));
+    EXPECT_EQ(series.label(2), u"two"_s);
     EXPECT_EQ(series.label(0), QString());
     series.setColorEachPoint(true);
     EXPECT_EQ(series.pointColor(0), colours::seriesPalette[0]);

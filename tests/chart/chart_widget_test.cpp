@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane {
 namespace {
 
@@ -50,7 +52,7 @@ TEST_F(ChartWidget, OneFullRedrawPerChange)
         {"three changes, one redraw",
          [](Chart& c) {
              c.setColor(colours::cream);
-             c.leftAxis().title().setCaption(QStringLiteral("Soil depth (mm)"));
+             c.leftAxis().title().setCaption(u"Soil depth (mm)"_s);
              test::addDepthLine(c, 500, colours::yellow, 3);
              c.repaint();
              c.repaint();

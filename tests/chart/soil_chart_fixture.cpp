@@ -1,5 +1,7 @@
 #include "soil_chart_fixture.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::test {
 
 void setUpSoilChart(Chart& chart)
@@ -23,7 +25,7 @@ void setUpSoilChart(Chart& chart)
     depth.setAutomatic(false);
     depth.setMinMax(0, 600);
     depth.setInverted(true);
-    depth.title().setCaption(QStringLiteral("Soil Depth (mm)"));
+    depth.title().setCaption(u"Soil Depth (mm)"_s);
     depth.title().font().setHeight(13);
     depth.title().font().setBold(true);
 }
