@@ -18,7 +18,6 @@ public:
     // Fill colour for every segment when not QColor() (and colorEachPoint
     // is off); otherwise each segment takes the colour of its right point.
     QColor areaColor() const { return areaColor_; }
-    void setAreaColor(QColor color) { assign(areaColor_, color); }
     ChartBrush& areaChartBrush() { return areaBrush_; }
     const ChartBrush& areaChartBrush() const { return areaBrush_; }
     // Outline of each filled segment; QColor() draws the point colour.
@@ -27,7 +26,6 @@ public:
     ChartPen& linePen() { return linePen_; }
     const ChartPen& linePen() const { return linePen_; }
     bool drawArea() const { return drawArea_; }
-    void setDrawArea(bool value) { assign(drawArea_, value); }
     bool useYOrigin() const { return useYOrigin_; }
     void setUseYOrigin(bool value) { assign(useYOrigin_, value); }
     double YOrigin() const { return yOrigin_; }

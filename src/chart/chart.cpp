@@ -36,14 +36,8 @@ Chart::~Chart()
 void Chart::setColor(QColor color) { setProperty(color_, color); }
 void Chart::setBevelOuter(PanelBevel bevel) { setProperty(bevelOuter_, bevel); }
 void Chart::setBevelInner(PanelBevel bevel) { setProperty(bevelInner_, bevel); }
-void Chart::setBorderWidth(int width) { setProperty(borderWidth_, std::max(width, 0)); }
-void Chart::setMarginLeft(int percent) { setProperty(margins_.left, percent); }
 void Chart::setMarginTop(int percent) { setProperty(margins_.top, percent); }
-void Chart::setMarginRight(int percent) { setProperty(margins_.right, percent); }
-void Chart::setMarginBottom(int percent) { setProperty(margins_.bottom, percent); }
 void Chart::setAxisVisible(bool visible) { setProperty(axisVisible_, visible); }
-void Chart::setAxisBehind(bool behind) { setProperty(axisBehind_, behind); }
-void Chart::setClipPoints(bool clip) { setProperty(clipPoints_, clip); }
 
 bool Chart::hasActiveSeries() const
 {

@@ -51,25 +51,19 @@ public:
     PanelBevel bevelInner() const { return bevelInner_; }
     void setBevelInner(PanelBevel bevel);
     int borderWidth() const { return borderWidth_; }
-    void setBorderWidth(int width);
     // Margins in whole percent of the panel's width (left, right) or height.
     int marginLeft() const { return margins_.left; }
-    void setMarginLeft(int percent);
     int marginTop() const { return margins_.top; }
     void setMarginTop(int percent);
     int marginRight() const { return margins_.right; }
-    void setMarginRight(int percent);
     int marginBottom() const { return margins_.bottom; }
-    void setMarginBottom(int percent);
     // False hides every axis.
     bool axisVisible() const { return axisVisible_; }
     void setAxisVisible(bool visible);
     // True draws the axes before the series, false after them.
     bool axisBehind() const { return axisBehind_; }
-    void setAxisBehind(bool behind);
     // True clips the series to the plot interior.
     bool clipPoints() const { return clipPoints_; }
-    void setClipPoints(bool clip);
 
     ChartTitle& title() { return title_; }
     BackWall& backWall() { return backWall_; }

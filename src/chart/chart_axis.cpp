@@ -94,24 +94,6 @@ void ChartAxis::setIncrement(double value)
     assign(increment_, value);
 }
 
-void ChartAxis::setStartPosition(double percent)
-{
-    requireFinite(percent, "StartPosition");
-    assign(startPosition_, percent);
-}
-
-void ChartAxis::setEndPosition(double percent)
-{
-    requireFinite(percent, "EndPosition");
-    assign(endPosition_, percent);
-}
-
-void ChartAxis::setPositionPercent(double percent)
-{
-    requireFinite(percent, "PositionPercent");
-    assign(positionPercent_, percent);
-}
-
 void ChartAxis::applyRange(double minimum, double maximum)
 {
     layout_.scale.inverted = inverted_;

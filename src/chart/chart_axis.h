@@ -28,7 +28,6 @@ public:
     void setCaption(const QString& caption) { assign(caption_, caption); }
     // Degrees anticlockwise; 90 reads upwards.
     int angle() const { return angle_; }
-    void setAngle(int angle) { assign(angle_, angle); }
     bool isVisible() const { return visible_; }
     void setVisible(bool visible) { assign(visible_, visible); }
     ChartFont& font() { return font_; }
@@ -70,9 +69,7 @@ public:
     bool automatic() const { return automatic_; }
     void setAutomatic(bool value);
     bool automaticMinimum() const { return automaticMinimum_; }
-    void setAutomaticMinimum(bool value) { assign(automaticMinimum_, value); }
     bool automaticMaximum() const { return automaticMaximum_; }
-    void setAutomaticMaximum(bool value) { assign(automaticMaximum_, value); }
     double minimum() const { return minimum_; }
     double maximum() const { return maximum_; }
     // Throws ChartException "Axis Minimum Value must be <= Maximum" when the
@@ -93,27 +90,19 @@ public:
     double increment() const { return increment_; }
     void setIncrement(double value);
     double startPosition() const { return startPosition_; }
-    void setStartPosition(double percent);
     double endPosition() const { return endPosition_; }
-    void setEndPosition(double percent);
     double positionPercent() const { return positionPercent_; }
-    void setPositionPercent(double percent);
 
     // --- labels ---
     bool labels() const { return labels_; }
-    void setLabels(bool value) { assign(labels_, value); }
     ChartFont& labelsFont() { return labelsFont_; }
     const ChartFont& labelsFont() const { return labelsFont_; }
     // Room for the labels in pixels; 0 measures the texts.
     int labelsSize() const { return labelsSize_; }
-    void setLabelsSize(int value) { assign(labelsSize_, value); }
     // Gap between labels, percent of a label's size.
     int labelsSeparation() const { return labelsSeparation_; }
-    void setLabelsSeparation(int value) { assign(labelsSeparation_, value); }
     bool labelsOnAxis() const { return labelsOnAxis_; }
-    void setLabelsOnAxis(bool value) { assign(labelsOnAxis_, value); }
     bool roundFirstLabel() const { return roundFirstLabel_; }
-    void setRoundFirstLabel(bool value) { assign(roundFirstLabel_, value); }
 
     // --- lines ---
     ChartPen& axis() { return axisPen_; }
@@ -121,17 +110,13 @@ public:
     ChartPen& ticks() { return ticks_; }
     const ChartPen& ticks() const { return ticks_; }
     int tickLength() const { return tickLength_; }
-    void setTickLength(int value) { assign(tickLength_, value); }
     ChartPen& ticksInner() { return ticksInner_; }
     const ChartPen& ticksInner() const { return ticksInner_; }
     int tickInnerLength() const { return tickInnerLength_; }
-    void setTickInnerLength(int value) { assign(tickInnerLength_, value); }
     ChartPen& minorTicks() { return minorTicks_; }
     const ChartPen& minorTicks() const { return minorTicks_; }
     int minorTickLength() const { return minorTickLength_; }
-    void setMinorTickLength(int value) { assign(minorTickLength_, value); }
     int minorTickCount() const { return minorTickCount_; }
-    void setMinorTickCount(int value) { assign(minorTickCount_, value); }
     // A grid pen coloured QColor() draws gray.
     ChartPen& grid() { return grid_; }
     const ChartPen& grid() const { return grid_; }
@@ -143,7 +128,6 @@ public:
     const AxisTitle& title() const { return title_; }
     // Room for the title in pixels; 0 measures it.
     int titleSize() const { return titleSize_; }
-    void setTitleSize(int value) { assign(titleSize_, value); }
 
     // --- conversions, on the layout of the most recent full redraw ---
     // (0 for every value before the chart's first full redraw or layout)

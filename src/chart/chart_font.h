@@ -16,7 +16,6 @@ public:
     explicit ChartFont(QColor color = colours::black, int pixelHeight = 11);
 
     QString name() const { return name_; }
-    void setName(const QString& name) { assign(name_, name); }
     // Character height in pixels.
     int height() const { return height_; }
     void setHeight(int pixels);

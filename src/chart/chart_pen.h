@@ -25,7 +25,6 @@ public:
     Qt::PenCapStyle endStyle() const { return endStyle_; }
     void setEndStyle(Qt::PenCapStyle endStyle) { assign(endStyle_, endStyle); }
     bool smallDots() const { return smallDots_; }
-    void setSmallDots(bool smallDots) { assign(smallDots_, smallDots); }
 
     // True when lines drawn with this pen leave a mark at all.
     bool draws() const { return visible_ && style_ != Qt::NoPen && color_ != colours::none; }

@@ -47,9 +47,7 @@ public:
     bool colorEachPoint() const { return colorEachPoint_; }
     void setColorEachPoint(bool value) { assign(colorEachPoint_, value); }
     HorizontalAxisSide horizontalAxisSide() const { return horizAxis_; }
-    void setHorizontalAxisSide(HorizontalAxisSide axis) { assign(horizAxis_, axis); }
     VerticalAxisSide verticalAxisSide() const { return vertAxis_; }
-    void setVerticalAxisSide(VerticalAxisSide axis) { assign(vertAxis_, axis); }
 
     // Inserts a point at its place in ascending X order (after points with an
     // equal X) and returns the index it was stored at. The colour is kept

@@ -110,44 +110,18 @@ void drawAxisAlignedLine(QPainter& painter, const ChartPen& pen, const QColor& c
     }
 }
 
-Qt::PenStyle QtStyle(Qt::PenStyle style)
-{
-    switch (style) {
-    case Qt::DashLine:
-        return Qt::DashLine;
-    case Qt::DotLine:
-        return Qt::DotLine;
-    case Qt::DashDotLine:
-        return Qt::DashDotLine;
-    case Qt::DashDotDotLine:
-        return Qt::DashDotDotLine;
-    case Qt::NoPen:
-        return Qt::NoPen;
-    default:
-        return Qt::SolidLine;
-    }
-}
-
 void drawSlantedLine(QPainter& painter, const ChartPen& pen, const QColor& color, QPoint from,
                      QPoint to)
 {
     QPen qpen(color);
-    qpen.setStyle(QtStyle(pen.style()));
+    qpen.setStyle(pen.style());
     qpen.setWidth(pen.width() < 2 ? 0 : pen.width());
-    switch (pen.endStyle()) {
-    case Qt::RoundCap:
-        qpen.setCapStyle(Qt::RoundCap);
-        qpen.setJoinStyle(Qt::RoundJoin);
-        break;
-    case Qt::SquareCap:
-        qpen.setCapStyle(Qt::SquareCap);
-        qpen.setJoinStyle(Qt::BevelJoin);
-        break;
-    case Qt::FlatCap:
-        qpen.setCapStyle(Qt::FlatCap);
-        qpen.setJoinStyle(Qt::MiterJoin);
-        break;
-    }
+    // Each end style has its join: round ends round joins, square ends
+    // bevelled joins, flat ends mitred joins.
+    qpen.setCapStyle(pen.endStyle());
+    qpen.setJoinStyle(pen.endStyle() == Qt::RoundCap    ? Qt::RoundJoin
+                      : pen.endStyle() == Qt::SquareCap ? Qt::BevelJoin
+                                                        : Qt::MiterJoin);
     painter.save();
     painter.setPen(qpen);
     painter.drawLine(from, to);
