@@ -14,9 +14,9 @@ AreaSeries::AreaSeries(QObject* owner) : ChartSeries(owner)
         part->onChange = [this] { changed(); };
 }
 
-bool AreaSeries::YExtent(double& minimum, double& maximum) const
+bool AreaSeries::yExtent(double& minimum, double& maximum) const
 {
-    if (!ChartSeries::YExtent(minimum, maximum))
+    if (!ChartSeries::yExtent(minimum, maximum))
         return false;
     if (useYOrigin_) {
         minimum = std::min(minimum, yOrigin_);
@@ -60,7 +60,7 @@ void AreaSeries::draw(QPainter& painter, const ChartRect& plot) const
     if (count() == 0 || !horizontal || !vertical)
         return;
 
-    const std::vector<double>& xs = XValues();
+    const std::vector<double>& xs = xValues();
     const double atLeft = horizontal->valueAt(plot.left);
     const double atRight = horizontal->valueAt(plot.right);
     const double low = std::min(atLeft, atRight);
@@ -76,7 +76,7 @@ void AreaSeries::draw(QPainter& painter, const ChartRect& plot) const
     auto base = [&](int) { return useYOrigin_ ? vertical->pixelOf(yOrigin_) : axisEnd; };
     auto top = [&](int i) {
         return QPoint(horizontal->pixelOf(xs[static_cast<std::size_t>(i)]),
-                      vertical->pixelOf(YValues()[static_cast<std::size_t>(i)]));
+                      vertical->pixelOf(yValues()[static_cast<std::size_t>(i)]));
     };
 
     for (int i = std::max(first, 1); i <= last; ++i) {

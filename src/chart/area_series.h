@@ -15,12 +15,12 @@ class AreaSeries : public ChartSeries {
 public:
     explicit AreaSeries(QObject* owner = nullptr);
 
-    // Fill colour for every segment when not QColor() (and colorEachPoint
+    // Fill colour for every segment when valid (and colorEachPoint
     // is off); otherwise each segment takes the colour of its right point.
     QColor areaColor() const { return areaColor_; }
     ChartBrush& areaChartBrush() { return areaBrush_; }
     const ChartBrush& areaChartBrush() const { return areaBrush_; }
-    // Outline of each filled segment; QColor() draws the point colour.
+    // Outline of each filled segment; an invalid pen colour draws the point colour.
     ChartPen& areaLinesPen() { return areaLinesPen_; }
     const ChartPen& areaLinesPen() const { return areaLinesPen_; }
     ChartPen& linePen() { return linePen_; }
@@ -28,11 +28,11 @@ public:
     bool drawArea() const { return drawArea_; }
     bool useYOrigin() const { return useYOrigin_; }
     void setUseYOrigin(bool value) { assign(useYOrigin_, value); }
-    double YOrigin() const { return yOrigin_; }
+    double yOrigin() const { return yOrigin_; }
     void setYOrigin(double value) { assign(yOrigin_, value); }
 
     // The origin counts as a value when it is in use.
-    bool YExtent(double& minimum, double& maximum) const override;
+    bool yExtent(double& minimum, double& maximum) const override;
 
     // draws the points that fall in the horizontal range of the plot, plus
     // one beyond each edge so the bands reach the edges.

@@ -153,8 +153,8 @@ void Chart::applyAxisRanges()
                 double seriesHigh = 0;
                 if (!series->isActive() || !series->usesAxis(*axis))
                     continue;
-                const bool has = axis->horizontal() ? series->XExtent(seriesLow, seriesHigh)
-                                                    : series->YExtent(seriesLow, seriesHigh);
+                const bool has = axis->horizontal() ? series->xExtent(seriesLow, seriesHigh)
+                                                    : series->yExtent(seriesLow, seriesHigh);
                 if (!has)
                     continue;
                 low = found ? std::min(low, seriesLow) : seriesLow;

@@ -17,7 +17,7 @@
 #include "back_wall.h"
 #include "chart_axis.h"
 #include "chart_title.h"
-#include "color_line_tool.h"
+#include "color_line.h"
 
 #include <QImage>
 #include <QPixmap>

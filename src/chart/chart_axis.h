@@ -117,7 +117,7 @@ public:
     const ChartPen& minorTicks() const { return minorTicks_; }
     int minorTickLength() const { return minorTickLength_; }
     int minorTickCount() const { return minorTickCount_; }
-    // A grid pen coloured QColor() draws gray.
+    // A grid pen with an invalid colour draws gray.
     ChartPen& grid() { return grid_; }
     const ChartPen& grid() const { return grid_; }
     ChartPen& minorGrid() { return minorGrid_; }

@@ -112,7 +112,7 @@ int ChartSeries::yPixelOf(double value) const
     return axis ? axis->pixelOf(value) : 0;
 }
 
-bool ChartSeries::XExtent(double& minimum, double& maximum) const
+bool ChartSeries::xExtent(double& minimum, double& maximum) const
 {
     if (xValues_.empty())
         return false;
@@ -121,7 +121,7 @@ bool ChartSeries::XExtent(double& minimum, double& maximum) const
     return true;
 }
 
-bool ChartSeries::YExtent(double& minimum, double& maximum) const
+bool ChartSeries::yExtent(double& minimum, double& maximum) const
 {
     if (yValues_.empty())
         return false;

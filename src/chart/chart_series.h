@@ -40,7 +40,7 @@ public:
     void setActive(bool active) { assign(active_, active); }
     QString title() const { return title_; }
     void setTitle(const QString& title) { assign(title_, title); }
-    // QColor() until the series is added to a chart, which then hands it
+    // Invalid until the series is added to a chart, which then hands it
     // the first palette colour no other of its series uses.
     QColor seriesColor() const { return seriesColor_; }
     void setSeriesColor(QColor color) { assign(seriesColor_, color); }
@@ -51,15 +51,15 @@ public:
 
     // Inserts a point at its place in ascending X order (after points with an
     // equal X) and returns the index it was stored at. The colour is kept
-    // when it is not QColor() or once any point has a colour; the label
+    // when it is valid or once any point has a colour; the label
     // when it is not empty.
     int addPoint(double x, double y, const QString& label = {}, QColor color = QColor());
     void clear();
     int count() const { return static_cast<int>(xValues_.size()); }
-    const std::vector<double>& XValues() const { return xValues_; }
-    const std::vector<double>& YValues() const { return yValues_; }
+    const std::vector<double>& xValues() const { return xValues_; }
+    const std::vector<double>& yValues() const { return yValues_; }
     QString label(int index) const;
-    // The colour point `index` is drawn in: its own colour unless QColor(),
+    // The colour point `index` is drawn in: its own colour when valid,
     // else palette entry (index mod 20) with colorEachPoint, else
     // seriesColor.
     QColor pointColor(int index) const;
@@ -74,8 +74,8 @@ public:
     int yPixelOf(double value) const;
 
     // value extents for automatic axes; false when there are no points.
-    virtual bool XExtent(double& minimum, double& maximum) const;
-    virtual bool YExtent(double& minimum, double& maximum) const;
+    virtual bool xExtent(double& minimum, double& maximum) const;
+    virtual bool yExtent(double& minimum, double& maximum) const;
 
     // draws the series into the plot; the chart has set any clipping.
     virtual void draw(QPainter& painter, const ChartRect& plot) const = 0;

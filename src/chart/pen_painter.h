@@ -29,7 +29,7 @@
 namespace morvane {
 
 // draws one line with the pen; nothing when the pen does not draw.
-// A pen colour of QColor() draws defaultColor.
+// An invalid pen colour draws defaultColor.
 void drawPenLine(QPainter& painter, const ChartPen& pen, QPoint from, QPoint to,
                  QColor defaultColor = colours::black);
 

@@ -27,7 +27,7 @@ namespace {
 constexpr int kScale = 2;
 
 // Logical places in the window.
-const QRect kChart1(64, 192, 137, 401);
+const QRect kLightChart(64, 192, 137, 401);
 const QRect kLegend(424, 224, 289, 353);
 // A logical column of the plot clear of the markers.
 constexpr int kProbeColumn = 120;
@@ -106,7 +106,7 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("geometry");
-        QTest::newRow("Chart1") << "Chart1" << kChart1;
+        QTest::newRow("Chart1") << "Chart1" << kLightChart;
         QTest::newRow("Chart2") << "Chart2" << QRect(240, 192, 137, 401);
         QTest::newRow("Image1") << "Image1" << kLegend;
         QTest::newRow("Image2") << "Image2" << QRect(728, 184, 97, 417);
@@ -132,7 +132,7 @@ private slots:
     // of the chart). Each logical row becomes two device rows.
     void chartRowsLandOnTwiceTheirLogicalRows()
     {
-        const QImage chart = devicePicture(kChart1);
+        const QImage chart = devicePicture(kLightChart);
         const int x = kProbeColumn * kScale;
         QCOMPARE(rowRuns(chart, x, kYellow), (Runs{{654, 659}}));
         QCOMPARE(rowRuns(chart, x, kGreen), (Runs{{538, 543}}));
@@ -156,7 +156,7 @@ private slots:
     {
         QFETCH(QColor, colour);
         const QImage logical = probe().control<Chart>("Chart1")->renderToImage();
-        const QImage chart = devicePicture(kChart1);
+        const QImage chart = devicePicture(kLightChart);
         const auto doubled = [](const Runs& runs) {
             Runs result;
             for (const auto& [first, last] : runs)
@@ -174,14 +174,14 @@ private slots:
     // The frame's right edge, 1 logical pixel at logical column 133.
     void frameIsTwoDevicePixelsThick()
     {
-        const QImage chart = devicePicture(kChart1);
+        const QImage chart = devicePicture(kLightChart);
         for (int y : {kQuietRow * kScale, kQuietRow * kScale + 1})
             QCOMPARE(columnRuns(chart, y, kBlack).value(1), std::make_pair(266, 267));
     }
 
     void chartLabelsAreDrawnAtDeviceResolution()
     {
-        const QImage chart = devicePicture(kChart1);
+        const QImage chart = devicePicture(kLightChart);
         const int plotLeft = columnRuns(chart, kQuietRow * kScale, kBlack).value(0).first;
         QVERIFY(plotLeft > 0);
         const QImage labels = chart.copy(0, 40 * kScale, plotLeft - 1, 345 * kScale);
@@ -241,7 +241,7 @@ private slots:
         // across its 34 device pixels (the outline's stroke may stop one
         // short at the bottom); every pixel of its box is one of these three
         // colours.
-        const QImage marker = devicePicture(QRect(kChart1.topLeft() + QPoint(80, 127), QSize(17, 17)));
+        const QImage marker = devicePicture(QRect(kLightChart.topLeft() + QPoint(80, 127), QSize(17, 17)));
         QCOMPARE(marker.size(), QSize(34, 34));
         QCOMPARE(marker.pixelColor(17, 17), kRed);
         const Runs outline = rowRuns(marker, 17, kYellow);

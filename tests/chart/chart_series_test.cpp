@@ -24,8 +24,8 @@ TEST(AreaSeries, PointsKeptInXOrder)
     const Row table[] = {{5, 50, 0}, {1, 10, 0}, {9, 90, 2}, {5, 51, 2}, {-1, -10, 0}};
     for (const Row& row : table)
         EXPECT_EQ(series.addPoint(row.x, row.y), row.index) << row.x;
-    EXPECT_EQ(series.XValues(), (std::vector<double>{-1, 1, 5, 5, 9}));
-    EXPECT_EQ(series.YValues(), (std::vector<double>{-10, 10, 50, 51, 90}));
+    EXPECT_EQ(series.xValues(), (std::vector<double>{-1, 1, 5, 5, 9}));
+    EXPECT_EQ(series.yValues(), (std::vector<double>{-10, 10, 50, 51, 90}));
     EXPECT_THROW(series.addPoint(std::numeric_limits<double>::quiet_NaN(), 1), ChartException);
     EXPECT_EQ(series.count(), 5);
 }
@@ -48,7 +48,7 @@ TEST(AreaSeries, PointColoursAndLabels)
     EXPECT_EQ(series.pointColor(2), colours::blue);
 }
 
-TEST(TChartSeriesList, PaletteColoursOnAdding)
+TEST(ChartSeriesList, PaletteColoursOnAdding)
 {
     Chart chart;
     auto* first = new AreaSeries(&chart);
@@ -66,7 +66,7 @@ TEST(TChartSeriesList, PaletteColoursOnAdding)
     EXPECT_EQ(chart.series(0), coloured);
 }
 
-TEST(TChartSeriesList, MembershipAndFreeing)
+TEST(ChartSeriesList, MembershipAndFreeing)
 {
     Chart chart;
     Chart other;
@@ -90,7 +90,7 @@ TEST(TChartSeriesList, MembershipAndFreeing)
     EXPECT_TRUE(other.needsFullRedraw());
 }
 
-TEST(TChartSeriesList, RemoveAllSeriesOfOneClass)
+TEST(ChartSeriesList, RemoveAllSeriesOfOneClass)
 {
     class TOtherSeries : public ChartSeries {
     public:
@@ -108,7 +108,7 @@ TEST(TChartSeriesList, RemoveAllSeriesOfOneClass)
     delete other.data();
 }
 
-TEST(TChartSeriesList, SeriesOutliveTheirChart)
+TEST(ChartSeriesList, SeriesOutliveTheirChart)
 {
     auto series = std::make_unique<AreaSeries>();
     {
@@ -119,7 +119,7 @@ TEST(TChartSeriesList, SeriesOutliveTheirChart)
     EXPECT_EQ(series->yPixelOf(100), 0);
 }
 
-TEST(TChartSeriesList, InactiveSeriesConvertsLikeTheAxis)
+TEST(ChartSeriesList, InactiveSeriesConvertsLikeTheAxis)
 {
     Chart chart;
     test::setUpSoilChart(chart);

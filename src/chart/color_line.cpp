@@ -1,4 +1,4 @@
-#include "color_line_tool.h"
+#include "color_line.h"
 
 #include "chart.h"
 #include "pen_painter.h"
