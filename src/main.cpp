@@ -1,6 +1,13 @@
+// The program: the application object and its one window.
+
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
+#include "application.h"
+#include "bundled_fonts.h"
+#include "display_failure.h"
+#include "main_window.h"
 #include "startup.h"
 
 int main(int argc, char** argv)
@@ -12,5 +19,14 @@ int main(int argc, char** argv)
             return written ? 0 : 1;
         }
     }
-    return morvane::runMorvane(argc, argv);
+    morvane::prepareProcess();
+    morvane::beginDisplayFailureReport(argc, argv);
+    morvane::Application application(argc, argv);
+    morvane::endDisplayFailureReport();
+    std::unique_ptr<morvane::MainWindow> window;
+    return morvane::runApplication(application, [&] {
+        morvane::loadBundledFonts();
+        window = std::make_unique<morvane::MainWindow>();
+        morvane::showCentred(*window);
+    });
 }

@@ -7,17 +7,21 @@
 
 #include <QPushButton>
 
-#include "MainFormU.h"
+#include "main_window.h"
 #include "application.h"
 #include "bundled_fonts.h"
 #include "chart.h"
+
+using namespace Qt::StringLiterals;
+
+using morvane::MainWindow;
 
 namespace {
 
 void BM_BuildMainWindow(benchmark::State& state)
 {
     for (auto _ : state) {
-        TForm1 window;
+        MainWindow window;
         benchmark::DoNotOptimize(&window);
     }
 }
@@ -25,8 +29,8 @@ BENCHMARK(BM_BuildMainWindow)->Unit(benchmark::kMillisecond);
 
 void BM_Recalculate(benchmark::State& state)
 {
-    TForm1 window;
-    auto* recalculate = window.findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+    MainWindow window;
+    auto* recalculate = window.findChild<QPushButton*>(u"BitBtn1"_s);
     for (auto _ : state)
         recalculate->click();
 }
@@ -37,14 +41,14 @@ BENCHMARK(BM_Recalculate)->Unit(benchmark::kMicrosecond);
 // chart moving the markers as it finishes).
 void BM_RecalculateAndRedrawCharts(benchmark::State& state)
 {
-    TForm1 window;
-    auto* recalculate = window.findChild<QPushButton*>(QStringLiteral("BitBtn1"));
-    auto* chart1 = window.findChild<morvane::TChart*>(QStringLiteral("Chart1"));
-    auto* chart2 = window.findChild<morvane::TChart*>(QStringLiteral("Chart2"));
+    MainWindow window;
+    auto* recalculate = window.findChild<QPushButton*>(u"BitBtn1"_s);
+    auto* chart1 = window.findChild<morvane::Chart*>(u"Chart1"_s);
+    auto* chart2 = window.findChild<morvane::Chart*>(u"Chart2"_s);
     for (auto _ : state) {
         recalculate->click();
-        chart1->RedrawCache();
-        chart2->RedrawCache();
+        chart1->redrawCache();
+        chart2->redrawCache();
     }
 }
 BENCHMARK(BM_RecalculateAndRedrawCharts)->Unit(benchmark::kMicrosecond);
@@ -55,7 +59,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    morvane::TApplication application(argc, argv);
+    morvane::Application application(argc, argv);
     morvane::loadBundledFonts();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

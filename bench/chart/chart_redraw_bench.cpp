@@ -17,25 +17,25 @@ using namespace morvane;
 
 // The chart as the window sets it up after a recalculation with the default
 // inputs: two bands, the root zone and 24-hour lines and the applied-water bar.
-void SetUpRecalculatedChart(TChart& chart)
+void SetUpRecalculatedChart(Chart& chart)
 {
-    test::SetUpSoilChart(chart);
-    test::AddBand(chart, 400, clSkyBlue);
-    test::AddBand(chart, 277.8, clBlue);
-    test::AddDepthLine(chart, 500, clYellow, 3);
-    test::AddDepthLine(chart, 400, clGreen, 3);
-    test::AddDepthLine(chart, -12.5, clFuchsia, 14, esFlat);
+    test::setUpSoilChart(chart);
+    test::addBand(chart, 400, colours::skyBlue);
+    test::addBand(chart, 277.8, colours::blue);
+    test::addDepthLine(chart, 500, colours::yellow, 3);
+    test::addDepthLine(chart, 400, colours::green, 3);
+    test::addDepthLine(chart, -12.5, colours::fuchsia, 14, Qt::FlatCap);
 }
 
 void BM_SoilChartFullRedraw(benchmark::State& state)
 {
-    TChart chart;
+    Chart chart;
     SetUpRecalculatedChart(chart);
-    chart.RedrawCache();  // first redraw sizes the cache
+    chart.redrawCache();  // first redraw sizes the cache
     for (auto _ : state) {
-        chart.Invalidate();
-        chart.RedrawCache();
-        benchmark::DoNotOptimize(chart.Cache().cacheKey());
+        chart.invalidate();
+        chart.redrawCache();
+        benchmark::DoNotOptimize(chart.cache().cacheKey());
     }
 }
 BENCHMARK(BM_SoilChartFullRedraw)->Unit(benchmark::kMicrosecond);

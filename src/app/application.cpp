@@ -18,6 +18,8 @@
 #include "module_info.h"
 #include "number_format_settings.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane {
 namespace {
 
@@ -31,7 +33,7 @@ QString currentExceptionTypeName()
 {
     const std::type_info* type = abi::__cxa_current_exception_type();
     if (!type)
-        return QStringLiteral("Exception");
+        return u"Exception"_s;
     int status = 0;
     const std::unique_ptr<char, decltype(&std::free)> demangled(
         abi::__cxa_demangle(type->name(), nullptr, nullptr, &status), &std::free);
@@ -53,42 +55,54 @@ FailureDescription describe(std::exception_ptr failure)
 
 }  // namespace
 
-TApplication::TApplication(int& argc, char** argv)
+Application::Application(int& argc, char** argv)
     : QApplication(argc, argv),
       title_(applicationTitleFromFileName(executableFilePath()))
 {
     // One widget style on every desktop, so that every control looks and
     // measures the same everywhere.
-    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    setStyle(QStyleFactory::create(u"Fusion"_s));
     setApplicationName(title_);
     // The id of the installed desktop entry: desktops that know a window by
     // it (Wayland) show the entry's name and icon for the window.
-    setDesktopFileName(QStringLiteral("net.morvane.Morvane"));
+    setDesktopFileName(u"net.morvane.Morvane"_s);
 }
 
-TApplication* TApplication::instance()
+Application* Application::instance()
 {
-    return qobject_cast<TApplication*>(QCoreApplication::instance());
+    return qobject_cast<Application*>(QCoreApplication::instance());
 }
 
-void TApplication::setErrorReporter(ErrorReporter* reporter) { substitute_ = reporter; }
+void Application::setErrorReporter(ErrorReporter* reporter) { substitute_ = reporter; }
 
-ErrorReporter& TApplication::reporter()
+ErrorReporter& Application::reporter()
 {
     return substitute_ ? *substitute_ : messageBox_;
 }
 
-bool TApplication::notify(QObject* receiver, QEvent* event)
+void Application::reportFailures(const std::function<void()>& action)
 {
     try {
-        return QApplication::notify(receiver, event);
+        action();
     } catch (...) {
-        handleException(std::current_exception());
-        return true;  // the event counts as processed
+        Application* application = instance();
+        if (!application)
+            throw;
+        application->handleException(std::current_exception());
     }
 }
 
-bool TApplication::event(QEvent* event)
+void Application::reportLater(std::exception_ptr failure)
+{
+    Application* application = instance();
+    if (!application)
+        std::rethrow_exception(failure);
+    QMetaObject::invokeMethod(
+        application, [application, failure] { application->handleException(failure); },
+        Qt::QueuedConnection);
+}
+
+bool Application::event(QEvent* event)
 {
     // The user changed the regional settings: the next parse and format use
     // the new decimal separator.
@@ -97,7 +111,7 @@ bool TApplication::event(QEvent* event)
     return QApplication::event(event);
 }
 
-void TApplication::prepareForErrorBox()
+void Application::prepareForErrorBox()
 {
     // A press or drag in progress ends before the box takes the input.
     if (QWidget* grabber = QWidget::mouseGrabber())
@@ -107,7 +121,7 @@ void TApplication::prepareForErrorBox()
     resetFloatingPointEnvironment();
 }
 
-void TApplication::handleException(std::exception_ptr failure)
+void Application::handleException(std::exception_ptr failure)
 {
     try {
         std::rethrow_exception(failure);
@@ -118,13 +132,13 @@ void TApplication::handleException(std::exception_ptr failure)
     }
 }
 
-void TApplication::showErrorBoxFor(const Exception& failure)
+void Application::showErrorBoxFor(const Exception& failure)
 {
     prepareForErrorBox();
     reporter().showErrorBox(title_, QString::fromStdString(withClosingPeriod(failure.message())));
 }
 
-void TApplication::showApplicationError(std::exception_ptr failure)
+void Application::showApplicationError(std::exception_ptr failure)
 {
     prepareForErrorBox();
     const FailureDescription description = describe(failure);

@@ -1,13 +1,15 @@
 #pragma once
 // The application object: owns the event loop, the title and the error box.
-// Every event is processed inside a failure scope, so a failure escaping a
-// handler of the window (or a paint) is shown in an error box and never
-// crosses the event loop; the handler simply stops there.
+// Qt does not carry exceptions through its event delivery, so a failure is
+// caught where the program's own code is entered (a button's handler, the
+// window's creation, a chart's after-draw handler) and handed to
+// handleException() or reportFailures(); the handler simply stops there.
 
 #include <QApplication>
 #include <QString>
 
 #include <exception>
+#include <functional>
 
 #include "error_reporter.h"
 
@@ -15,15 +17,15 @@ namespace morvane {
 
 class Exception;
 
-class TApplication : public QApplication {
+class Application : public QApplication {
     Q_OBJECT
 
 public:
-    TApplication(int& argc, char** argv);
+    Application(int& argc, char** argv);
 
     // The running application object (null when the application object is
-    // not a TApplication).
-    static TApplication* instance();
+    // not of this class).
+    static Application* instance();
 
     // The title derived from the executable's file name; the caption of every
     // error box.
@@ -38,10 +40,18 @@ public:
     // "Application Error" box. The program carries on in both cases.
     void handleException(std::exception_ptr failure);
 
+    // Runs `action`; a failure escaping it is shown by handleException() and
+    // the caller carries on. Without an application object of this class the
+    // failure propagates.
+    static void reportFailures(const std::function<void()>& action);
+
+    // Shows the failure as handleException() does, once control is back in
+    // the event loop: for failures caught while a widget paints, where no
+    // box may open. Without an application object the failure is rethrown.
+    static void reportLater(std::exception_ptr failure);
+
     // The box for a failure that ends the start-up.
     void showApplicationError(std::exception_ptr failure);
-
-    bool notify(QObject* receiver, QEvent* event) override;
 
 protected:
     bool event(QEvent* event) override;

@@ -4,8 +4,8 @@ namespace morvane {
 
 QString applicationTitleFromFileName(const QString& filePath)
 {
-    QString name = filePath.mid(filePath.lastIndexOf(QLatin1Char('/')) + 1);
-    const qsizetype firstDot = name.indexOf(QLatin1Char('.'));
+    QString name = filePath.mid(filePath.lastIndexOf(u'/') + 1);
+    const qsizetype firstDot = name.indexOf(u'.');
     if (firstDot >= 0)
         name.truncate(firstDot);
     if (name.isEmpty())

@@ -2,29 +2,21 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
-#include <memory>
-
-#include "MainFormU.h"
 #include "application.h"
-#include "bundled_fonts.h"
-#include "display_failure.h"
 #include "floating_point_environment.h"
 #include "number_format_settings.h"
 
 namespace morvane {
-namespace {
 
-void showCentred(QWidget& window)
+void prepareProcess()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window.move(screen->geometry().center() - window.rect().center());
-    window.show();
+    resetFloatingPointEnvironment();
+    loadNumberFormatSettings();
 }
 
-}  // namespace
-
-int runApplication(TApplication& application, const std::function<void()>& createMainWindow)
+int runApplication(Application& application, const std::function<void()>& createMainWindow)
 {
     try {
         createMainWindow();
@@ -35,19 +27,11 @@ int runApplication(TApplication& application, const std::function<void()>& creat
     return application.exec();
 }
 
-int runMorvane(int& argc, char** argv)
+void showCentred(QWidget& window)
 {
-    resetFloatingPointEnvironment();
-    loadNumberFormatSettings();
-    beginDisplayFailureReport(argc, argv);
-    TApplication application(argc, argv);
-    endDisplayFailureReport();
-    std::unique_ptr<TForm1> Form1;
-    return runApplication(application, [&] {
-        loadBundledFonts();
-        Form1 = std::make_unique<TForm1>();
-        showCentred(*Form1);
-    });
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.move(screen->geometry().center() - window.rect().center());
+    window.show();
 }
 
 }  // namespace morvane

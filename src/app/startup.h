@@ -1,22 +1,26 @@
 #pragma once
-// The start-up of the program, from the first instruction to the end of the
-// event loop.
+// The frame around the program's one window: the process set-up before the
+// application object exists, and the run of the event loop.
 
 #include <functional>
 
+class QWidget;
+
 namespace morvane {
 
-class TApplication;
+class Application;
 
-// The whole program: resets the floating-point state, loads the number
-// format settings, creates the application object, builds and shows the main
-// window and runs the event loop. Returns the exit code: 0 when the window
-// has been closed, 1 when the start-up itself failed.
-int runMorvane(int& argc, char** argv);
+// Resets the floating-point state and loads the number format settings from
+// the locale; both come before the application object.
+void prepareProcess();
 
 // Runs createMainWindow and then the event loop. A failure escaping
 // createMainWindow is shown in the "Application Error" box and ends the
-// start-up with exit code 1; otherwise the result is the event loop's.
-int runApplication(TApplication& application, const std::function<void()>& createMainWindow);
+// start-up with exit code 1; otherwise the result is the event loop's (0
+// once the window has been closed).
+int runApplication(Application& application, const std::function<void()>& createMainWindow);
+
+// Shows the window centred on the primary screen.
+void showCentred(QWidget& window);
 
 }  // namespace morvane

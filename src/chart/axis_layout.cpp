@@ -6,29 +6,31 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane {
 
 namespace {
 
 // Moves the edge of `rect` on the axis's side toward the plot by `amount`
 // and returns the new edge.
-int TakeRoom(TChartRect& rect, TAxisPlace place, int amount)
+int takeRoom(ChartRect& rect, AxisPlace place, int amount)
 {
     switch (place) {
-    case TAxisPlace::Left:
-        return rect.Left += amount;
-    case TAxisPlace::Right:
-        return rect.Right -= amount;
-    case TAxisPlace::Top:
-        return rect.Top += amount;
+    case AxisPlace::Left:
+        return rect.left += amount;
+    case AxisPlace::Right:
+        return rect.right -= amount;
+    case AxisPlace::Top:
+        return rect.top += amount;
     default:
-        return rect.Bottom -= amount;
+        return rect.bottom -= amount;
     }
 }
 
 // The first (or last) label value as measured: Trunc(value / step) x step
 // when labels are rounded.
-double MeasuredLabelValue(double value, double step, bool roundFirstLabel)
+double measuredLabelValue(double value, double step, bool roundFirstLabel)
 {
     if (!roundFirstLabel || !(step > 0))
         return value;
@@ -37,75 +39,75 @@ double MeasuredLabelValue(double value, double step, bool roundFirstLabel)
 
 }  // namespace
 
-double TChartAxis::CalcLabelStep() const
+double ChartAxis::labelStep() const
 {
-    const TAxisScale& scale = layout_.Scale;
+    const AxisScale& scale = layout_.scale;
     int labelSize = 0;
-    if (Horizontal())
-        labelSize = std::max(TextWidth(labelsFont_.ToQFont(), LabelText(scale.Minimum)),
-                             TextWidth(labelsFont_.ToQFont(), LabelText(scale.Maximum)));
+    if (horizontal())
+        labelSize = std::max(textWidth(labelsFont_.toQFont(), labelText(scale.minimum)),
+                             textWidth(labelsFont_.toQFont(), labelText(scale.maximum)));
     else
-        labelSize = TextHeight(labelsFont_.ToQFont());
-    return morvane::CalcLabelStep(scale.Range, scale.AxisSize, labelSize, labelsSeparation_,
+        labelSize = textHeight(labelsFont_.toQFont());
+    return morvane::labelStep(scale.range, scale.axisSize, labelSize, labelsSeparation_,
                                   increment_);
 }
 
-int TChartAxis::WidestLabelWidth() const
+int ChartAxis::widestLabelWidth() const
 {
-    const double step = CalcLabelStep();
-    const QFont font = labelsFont_.ToQFont();
-    const double first = MeasuredLabelValue(layout_.Scale.Minimum, step, roundFirstLabel_);
-    const double last = MeasuredLabelValue(layout_.Scale.Maximum, step, roundFirstLabel_);
-    return std::max(TextWidth(font, LabelText(first)), TextWidth(font, LabelText(last))) +
-           TextWidth(font, QStringLiteral(" "));
+    const double step = labelStep();
+    const QFont font = labelsFont_.toQFont();
+    const double first = measuredLabelValue(layout_.scale.minimum, step, roundFirstLabel_);
+    const double last = measuredLabelValue(layout_.scale.maximum, step, roundFirstLabel_);
+    return std::max(textWidth(font, labelText(first)), textWidth(font, labelText(last))) +
+           textWidth(font, u" "_s);
 }
 
-int TChartAxis::LabelExtent() const
+int ChartAxis::labelExtent() const
 {
     if (labelsSize_ != 0)
         return labelsSize_;
-    return Horizontal() ? TextHeight(labelsFont_.ToQFont()) : WidestLabelWidth();
+    return horizontal() ? textHeight(labelsFont_.toQFont()) : widestLabelWidth();
 }
 
-int TChartAxis::TickRoom() const
+int ChartAxis::tickRoom() const
 {
     int room = 0;
-    if (axisPen_.Visible())
-        room += axisPen_.Width() + 1;
-    if (ticks_.Visible())
+    if (axisPen_.isVisible())
+        room += axisPen_.width() + 1;
+    if (ticks_.isVisible())
         room += tickLength_;
-    if (minorTicks_.Visible())
+    if (minorTicks_.isVisible())
         room = std::max(room, minorTickLength_);
     return room;
 }
 
-TChartRect TChartAxis::ReduceRect(const TChartRect& rect)
+ChartRect ChartAxis::reduceRect(const ChartRect& rect)
 {
-    TChartRect reduced = rect;
-    const int start = TakeRoom(reduced, place_, 0);
+    ChartRect reduced = rect;
+    const int start = takeRoom(reduced, place_, 0);
     int titleEdge = start;
-    if (title_.Shows()) {
+    if (title_.shows()) {
         int room = titleSize_;
         if (room == 0) {
-            const QFont font = title_.Font().ToQFont();
-            const int angle = ((title_.Angle() % 360) + 360) % 360;
-            const bool acrossAxis = Horizontal() ? (angle == 0 || angle == 180)
+            const QFont font = title_.font().toQFont();
+            const int angle = ((title_.angle() % 360) + 360) % 360;
+            const bool acrossAxis = horizontal() ? (angle == 0 || angle == 180)
                                                  : (angle == 90 || angle == 270);
-            room = acrossAxis ? TextHeight(font) : TextWidth(font, title_.Caption());
+            room = acrossAxis ? textHeight(font) : textWidth(font, title_.caption());
         }
-        titleEdge = TakeRoom(reduced, place_, room);
+        titleEdge = takeRoom(reduced, place_, room);
     }
     int labelEdge = titleEdge;
     if (labels_)
-        labelEdge = TakeRoom(reduced, place_, LabelExtent());
-    TakeRoom(reduced, place_, TickRoom());
+        labelEdge = takeRoom(reduced, place_, labelExtent());
+    takeRoom(reduced, place_, tickRoom());
 
-    const int across = Horizontal() ? rect.Height() : rect.Width();
+    const int across = horizontal() ? rect.height() : rect.width();
     const int shift = static_cast<int>(
-        RoundHalfEven(static_cast<long double>(across) * positionPercent_ / 100));
-    const bool towardLarger = place_ == TAxisPlace::Left || place_ == TAxisPlace::Top;
-    layout_.TitleEdge = titleEdge + (towardLarger ? shift : -shift);
-    layout_.LabelEdge = labelEdge + (towardLarger ? shift : -shift);
+        roundHalfEven(static_cast<long double>(across) * positionPercent_ / 100));
+    const bool towardLarger = place_ == AxisPlace::Left || place_ == AxisPlace::Top;
+    layout_.titleEdge = titleEdge + (towardLarger ? shift : -shift);
+    layout_.labelEdge = labelEdge + (towardLarger ? shift : -shift);
     return reduced;
 }
 

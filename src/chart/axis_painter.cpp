@@ -15,56 +15,56 @@ struct AxisFrame {
     int outward;       // +1 or -1: from the plot toward the labels
     int oppositeEdge;  // the plot edge facing the axis line
 
-    QPoint At(int along, int across) const
+    QPoint at(int along, int across) const
     {
         return horizontal ? QPoint(along, across) : QPoint(across, along);
     }
 };
 
-AxisFrame FrameOf(const TChartAxis& axis, const TChartRect& plot)
+AxisFrame frameOf(const ChartAxis& axis, const ChartRect& plot)
 {
-    const int across = axis.Horizontal() ? plot.Height() : plot.Width();
+    const int across = axis.horizontal() ? plot.height() : plot.width();
     const int shift = static_cast<int>(
-        RoundHalfEven(static_cast<long double>(across) * axis.PositionPercent() / 100));
-    switch (axis.Place()) {
-    case TAxisPlace::Right:
-        return {false, plot.Right - shift, +1, plot.Left};
-    case TAxisPlace::Top:
-        return {true, plot.Top + shift, -1, plot.Bottom};
-    case TAxisPlace::Bottom:
-    case TAxisPlace::Depth:
-        return {true, plot.Bottom - shift, +1, plot.Top};
+        roundHalfEven(static_cast<long double>(across) * axis.positionPercent() / 100));
+    switch (axis.place()) {
+    case AxisPlace::Right:
+        return {false, plot.right - shift, +1, plot.left};
+    case AxisPlace::Top:
+        return {true, plot.top + shift, -1, plot.bottom};
+    case AxisPlace::Bottom:
+    case AxisPlace::Depth:
+        return {true, plot.bottom - shift, +1, plot.top};
     default:
-        return {false, plot.Left + shift, -1, plot.Right};
+        return {false, plot.left + shift, -1, plot.right};
     }
 }
 
-void DrawText(QPainter& painter, const TChartFont& font, QPoint topLeft, const QString& text)
+void drawText(QPainter& painter, const ChartFont& font, QPoint topLeft, const QString& text)
 {
-    const QFont qfont = font.ToQFont();
+    const QFont qfont = font.toQFont();
     painter.setFont(qfont);
-    painter.setPen(ToQColor(font.Color()));
-    painter.drawText(QPoint(topLeft.x(), topLeft.y() + TextAscent(qfont)), text);
+    painter.setPen(font.color());
+    painter.drawText(QPoint(topLeft.x(), topLeft.y() + textAscent(qfont)), text);
 }
 
-void DrawTitle(QPainter& painter, const TChartAxis& axis)
+void drawTitle(QPainter& painter, const ChartAxis& axis)
 {
-    const TChartAxisTitle& title = axis.Title();
-    if (!title.Shows())
+    const AxisTitle& title = axis.title();
+    if (!title.shows())
         return;
-    const QFont font = title.Font().ToQFont();
-    const int height = TextHeight(font);
-    const int width = TextWidth(font, title.Caption());
-    const int edge = axis.Layout().TitleEdge;
-    const int centre = axis.Layout().Scale.CenterPixel;
-    const int angle = ((title.Angle() % 360) + 360) % 360;
-    const bool outwardIsLarger = axis.Place() == TAxisPlace::Right ||
-                                 axis.Place() == TAxisPlace::Bottom;
+    const QFont font = title.font().toQFont();
+    const int height = textHeight(font);
+    const int width = textWidth(font, title.caption());
+    const int edge = axis.layout().titleEdge;
+    const int centre = axis.layout().scale.centerPixel;
+    const int angle = ((title.angle() % 360) + 360) % 360;
+    const bool outwardIsLarger = axis.place() == AxisPlace::Right ||
+                                 axis.place() == AxisPlace::Bottom;
 
     painter.save();
     painter.setFont(font);
-    painter.setPen(ToQColor(title.Font().Color()));
-    if (!axis.Horizontal() && (angle == 90 || angle == 270)) {
+    painter.setPen(title.font().color());
+    if (!axis.horizontal() && (angle == 90 || angle == 270)) {
         const int cellLeft = outwardIsLarger ? edge : edge - height;
         if (angle == 90) {
             painter.translate(cellLeft, centre + width / 2);
@@ -73,27 +73,27 @@ void DrawTitle(QPainter& painter, const TChartAxis& axis)
             painter.translate(cellLeft + height, centre - width / 2);
             painter.rotate(90);
         }
-        painter.drawText(QPoint(0, TextAscent(font)), title.Caption());
-    } else if (axis.Horizontal()) {
+        painter.drawText(QPoint(0, textAscent(font)), title.caption());
+    } else if (axis.horizontal()) {
         const int top = outwardIsLarger ? edge : edge - height;
-        painter.drawText(QPoint(centre - width / 2, top + TextAscent(font)), title.Caption());
+        painter.drawText(QPoint(centre - width / 2, top + textAscent(font)), title.caption());
     } else {
         const int left = outwardIsLarger ? edge : edge - width;
-        painter.drawText(QPoint(left, centre - height / 2 + TextAscent(font)), title.Caption());
+        painter.drawText(QPoint(left, centre - height / 2 + textAscent(font)), title.caption());
     }
     painter.restore();
 }
 
-QPoint LabelTopLeft(const TChartAxis& axis, int pixel, int width, int height)
+QPoint labelTopLeft(const ChartAxis& axis, int pixel, int width, int height)
 {
-    const int edge = axis.Layout().LabelEdge;
-    switch (axis.Place()) {
-    case TAxisPlace::Right:
+    const int edge = axis.layout().labelEdge;
+    switch (axis.place()) {
+    case AxisPlace::Right:
         return {edge, pixel - height / 2};
-    case TAxisPlace::Top:
+    case AxisPlace::Top:
         return {pixel - width / 2, edge - height};
-    case TAxisPlace::Bottom:
-    case TAxisPlace::Depth:
+    case AxisPlace::Bottom:
+    case AxisPlace::Depth:
         return {pixel - width / 2, edge};
     default:
         return {edge - width, pixel - height / 2};
@@ -101,83 +101,83 @@ QPoint LabelTopLeft(const TChartAxis& axis, int pixel, int width, int height)
 }
 
 // Places the value labels, fills the tick list, and draws the texts.
-void DrawLabels(QPainter& painter, TChartAxis& axis)
+void drawLabels(QPainter& painter, ChartAxis& axis)
 {
-    TAxisLayout& layout = axis.Layout();
-    const TAxisScale& scale = layout.Scale;
-    const QFont font = axis.LabelsFont().ToQFont();
-    const int height = TextHeight(font);
-    for (double value : AxisLabelValues(scale.Minimum, scale.Maximum, layout.LabelStep,
-                                        axis.RoundFirstLabel())) {
-        const int pixel = axis.CalcPosValue(value);
-        layout.Ticks.push_back(pixel);
-        const bool inside = pixel > std::min(scale.StartPixel, scale.EndPixel) &&
-                            pixel < std::max(scale.StartPixel, scale.EndPixel);
-        if (!axis.Labels() || !(axis.LabelsOnAxis() || inside))
+    AxisLayout& layout = axis.layout();
+    const AxisScale& scale = layout.scale;
+    const QFont font = axis.labelsFont().toQFont();
+    const int height = textHeight(font);
+    for (double value : axisLabelValues(scale.minimum, scale.maximum, layout.labelStep,
+                                        axis.roundFirstLabel())) {
+        const int pixel = axis.pixelOf(value);
+        layout.ticks.push_back(pixel);
+        const bool inside = pixel > std::min(scale.startPixel, scale.endPixel) &&
+                            pixel < std::max(scale.startPixel, scale.endPixel);
+        if (!axis.labels() || !(axis.labelsOnAxis() || inside))
             continue;
-        const QString text = axis.LabelText(value);
-        DrawText(painter, axis.LabelsFont(),
-                 LabelTopLeft(axis, pixel, TextWidth(font, text), height), text);
+        const QString text = axis.labelText(value);
+        drawText(painter, axis.labelsFont(),
+                 labelTopLeft(axis, pixel, textWidth(font, text), height), text);
     }
 }
 
-bool StrictlyInside(const TAxisScale& scale, int pixel)
+bool strictlyInside(const AxisScale& scale, int pixel)
 {
-    return pixel > std::min(scale.StartPixel, scale.EndPixel) &&
-           pixel < std::max(scale.StartPixel, scale.EndPixel);
+    return pixel > std::min(scale.startPixel, scale.endPixel) &&
+           pixel < std::max(scale.startPixel, scale.endPixel);
 }
 
-void DrawTickMarks(QPainter& painter, const TChartPen& pen, const AxisFrame& frame,
+void drawTickMarks(QPainter& painter, const ChartPen& pen, const AxisFrame& frame,
                    const std::vector<int>& pixels, int firstAcross, int direction, int length)
 {
-    if (!pen.Visible() || length <= 0)
+    if (!pen.isVisible() || length <= 0)
         return;
     for (int pixel : pixels)
-        DrawPenLine(painter, pen, frame.At(pixel, firstAcross),
-                    frame.At(pixel, firstAcross + direction * length));
+        drawPenLine(painter, pen, frame.at(pixel, firstAcross),
+                    frame.at(pixel, firstAcross + direction * length));
 }
 
-void DrawGridLines(QPainter& painter, const TChartPen& pen, const AxisFrame& frame,
-                   const TAxisScale& scale, const std::vector<int>& pixels)
+void drawGridLines(QPainter& painter, const ChartPen& pen, const AxisFrame& frame,
+                   const AxisScale& scale, const std::vector<int>& pixels)
 {
-    if (!pen.Visible())
+    if (!pen.isVisible())
         return;
     for (int pixel : pixels)
-        if (StrictlyInside(scale, pixel))
-            DrawPenLine(painter, pen, frame.At(pixel, frame.linePos - frame.outward),
-                        frame.At(pixel, frame.oppositeEdge), clGray);
+        if (strictlyInside(scale, pixel))
+            drawPenLine(painter, pen, frame.at(pixel, frame.linePos - frame.outward),
+                        frame.at(pixel, frame.oppositeEdge), colours::gray);
 }
 
 }  // namespace
 
-void DrawAxis(QPainter& painter, TChartAxis& axis, const TChartRect& plot)
+void drawAxis(QPainter& painter, ChartAxis& axis, const ChartRect& plot)
 {
-    TAxisLayout& layout = axis.Layout();
-    const AxisFrame frame = FrameOf(axis, plot);
-    layout.LabelStep = axis.CalcLabelStep();
-    layout.AxisLinePos = frame.linePos;
-    layout.Ticks.clear();
+    AxisLayout& layout = axis.layout();
+    const AxisFrame frame = frameOf(axis, plot);
+    layout.labelStep = axis.labelStep();
+    layout.axisLinePos = frame.linePos;
+    layout.ticks.clear();
 
-    DrawTitle(painter, axis);
-    DrawLabels(painter, axis);
-    const TAxisScale& scale = layout.Scale;
-    if (axis.Axis().Visible())
-        DrawPenLine(painter, axis.Axis(), frame.At(scale.StartPixel, frame.linePos),
-                    frame.At(scale.EndPixel, frame.linePos));
+    drawTitle(painter, axis);
+    drawLabels(painter, axis);
+    const AxisScale& scale = layout.scale;
+    if (axis.axis().isVisible())
+        drawPenLine(painter, axis.axis(), frame.at(scale.startPixel, frame.linePos),
+                    frame.at(scale.endPixel, frame.linePos));
     const int outside = frame.linePos + frame.outward;
     const int inside = frame.linePos - frame.outward;
-    DrawTickMarks(painter, axis.Ticks(), frame, layout.Ticks, outside, frame.outward,
-                  axis.TickLength());
-    DrawGridLines(painter, axis.Grid(), frame, scale, layout.Ticks);
-    DrawTickMarks(painter, axis.TicksInner(), frame, layout.Ticks, inside, -frame.outward,
-                  axis.TickInnerLength());
-    if (!axis.MinorTicks().Visible() && !axis.MinorGrid().Visible())
+    drawTickMarks(painter, axis.ticks(), frame, layout.ticks, outside, frame.outward,
+                  axis.tickLength());
+    drawGridLines(painter, axis.grid(), frame, scale, layout.ticks);
+    drawTickMarks(painter, axis.ticksInner(), frame, layout.ticks, inside, -frame.outward,
+                  axis.tickInnerLength());
+    if (!axis.minorTicks().isVisible() && !axis.minorGrid().isVisible())
         return;
-    const std::vector<int> minor = MinorTickPositions(layout.Ticks, axis.MinorTickCount(),
-                                                      scale.StartPixel, scale.EndPixel);
-    DrawTickMarks(painter, axis.MinorTicks(), frame, minor, outside, frame.outward,
-                  axis.MinorTickLength());
-    DrawGridLines(painter, axis.MinorGrid(), frame, scale, minor);
+    const std::vector<int> minor = minorTickPositions(layout.ticks, axis.minorTickCount(),
+                                                      scale.startPixel, scale.endPixel);
+    drawTickMarks(painter, axis.minorTicks(), frame, minor, outside, frame.outward,
+                  axis.minorTickLength());
+    drawGridLines(painter, axis.minorGrid(), frame, scale, minor);
 }
 
 }  // namespace morvane

@@ -1,5 +1,5 @@
 #pragma once
-// Draws one visible axis onto the chart picture: title, value labels, axis
+// draws one visible axis onto the chart picture: title, value labels, axis
 // line, ticks, grid, inner ticks, minor ticks and minor grid, in that order.
 // Also fills the axis's label step and tick list for this redraw.
 //
@@ -16,6 +16,6 @@
 
 namespace morvane {
 
-void DrawAxis(QPainter& painter, TChartAxis& axis, const TChartRect& plot);
+void drawAxis(QPainter& painter, ChartAxis& axis, const ChartRect& plot);
 
 }  // namespace morvane

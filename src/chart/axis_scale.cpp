@@ -9,20 +9,20 @@ namespace morvane {
 
 namespace {
 
-constexpr double MinLabelStep = 1e-12;
-constexpr int MaxLabelCount = 10000;
+constexpr double minLabelStep = 1e-12;
+constexpr int maxLabelCount = 10000;
 
-int RoundToInt(long double x)
+int roundToInt(long double x)
 {
     const long double clamped =
-        std::clamp(RoundHalfEven(x), static_cast<long double>(-MaxPixelMagnitude),
-                   static_cast<long double>(MaxPixelMagnitude));
+        std::clamp(roundHalfEven(x), static_cast<long double>(-maxPixelMagnitude),
+                   static_cast<long double>(maxPixelMagnitude));
     return static_cast<int>(clamped);
 }
 
 // The value written with 15 significant digits, for telling two label
 // values apart.
-std::string GeneralText(double value)
+std::string generalText(double value)
 {
     char text[40];
     std::snprintf(text, sizeof text, "%.15g", value);
@@ -31,7 +31,7 @@ std::string GeneralText(double value)
 
 }  // namespace
 
-long double RoundHalfEven(long double x)
+long double roundHalfEven(long double x)
 {
     if (!std::isfinite(x))
         return x;
@@ -44,69 +44,69 @@ long double RoundHalfEven(long double x)
     return std::fmod(floor, 2.0L) == 0 ? floor : floor + 1;
 }
 
-void TAxisScale::SetRange(double minimum, double maximum)
+void AxisScale::setRange(double low, double high)
 {
-    Minimum = minimum;
-    Maximum = maximum;
-    Range = maximum - minimum;
-    RangeIsZero = Range == 0;
-    PixelsPerUnit = RangeIsZero ? 0.0L
-                                : static_cast<long double>(AxisSize) / static_cast<long double>(Range);
+    minimum = low;
+    maximum = high;
+    range = high - low;
+    rangeIsZero = range == 0;
+    pixelsPerUnit = rangeIsZero ? 0.0L
+                                : static_cast<long double>(axisSize) / static_cast<long double>(range);
 }
 
-void TAxisScale::SetPixelEnds(int start, int end)
+void AxisScale::setPixelEnds(int start, int end)
 {
-    StartPixel = start;
-    EndPixel = end;
-    AxisSize = end - start;
-    CenterPixel = (start + end) / 2;
-    SetRange(Minimum, Maximum);
+    startPixel = start;
+    endPixel = end;
+    axisSize = end - start;
+    centerPixel = (start + end) / 2;
+    setRange(minimum, maximum);
 }
 
-int TAxisScale::CalcPosValue(double value) const
+int AxisScale::pixelOf(double value) const
 {
-    if (RangeIsZero)
-        return CenterPixel;
+    if (rangeIsZero)
+        return centerPixel;
     const auto distance =
-        static_cast<double>((static_cast<long double>(value) - Minimum) * PixelsPerUnit);
-    const bool fromStart = Horizontal != Inverted;
-    const long double pixel = fromStart ? StartPixel + static_cast<long double>(distance)
-                                        : EndPixel - static_cast<long double>(distance);
+        static_cast<double>((static_cast<long double>(value) - minimum) * pixelsPerUnit);
+    const bool fromStart = horizontal != inverted;
+    const long double pixel = fromStart ? startPixel + static_cast<long double>(distance)
+                                        : endPixel - static_cast<long double>(distance);
     if (std::isnan(pixel))
-        return CenterPixel;
-    return RoundToInt(pixel);
+        return centerPixel;
+    return roundToInt(pixel);
 }
 
-int TAxisScale::CalcSizeValue(double value) const
+int AxisScale::pixelLengthOf(double value) const
 {
-    if (!(value > 0) || RangeIsZero)
+    if (!(value > 0) || rangeIsZero)
         return 0;
-    const auto length = static_cast<double>(static_cast<long double>(value) * PixelsPerUnit);
+    const auto length = static_cast<double>(static_cast<long double>(value) * pixelsPerUnit);
     if (std::isnan(length))
         return 0;
-    return RoundToInt(length);
+    return roundToInt(length);
 }
 
-double TAxisScale::CalcPosPoint(int pixel) const
+double AxisScale::valueAt(int pixel) const
 {
-    if (PixelsPerUnit == 0)
-        return Minimum;
-    const bool fromStart = Horizontal != Inverted;
-    const long double distance = fromStart ? pixel - StartPixel : EndPixel - pixel;
-    return static_cast<double>(Minimum + distance / PixelsPerUnit);
+    if (pixelsPerUnit == 0)
+        return minimum;
+    const bool fromStart = horizontal != inverted;
+    const long double distance = fromStart ? pixel - startPixel : endPixel - pixel;
+    return static_cast<double>(minimum + distance / pixelsPerUnit);
 }
 
-int AxisPixelEnd(int edge, int size, double percent)
+int axisPixelEnd(int edge, int size, double percent)
 {
-    return edge + static_cast<int>(RoundHalfEven(static_cast<long double>(size) * percent / 100));
+    return edge + static_cast<int>(roundHalfEven(static_cast<long double>(size) * percent / 100));
 }
 
-double NextLabelStep(double step)
+double nextLabelStep(double step)
 {
     if (step >= 10)
-        return 10 * NextLabelStep(step / 10);
+        return 10 * nextLabelStep(step / 10);
     if (step < 1)
-        return NextLabelStep(step * 10) / 10;
+        return nextLabelStep(step * 10) / 10;
     if (step < 2)
         return 2;
     if (step < 5)
@@ -114,66 +114,66 @@ double NextLabelStep(double step)
     return 10;
 }
 
-double CalcLabelStep(double range, int axisSize, int labelSize, int labelsSeparation,
+double labelStep(double range, int axisSize, int labelSize, int labelsSeparation,
                      double increment)
 {
     long double maxLabels = 1;
     if (labelSize > 0) {
         long double room = labelSize;
         if (labelsSeparation > 0)
-            room += RoundHalfEven(static_cast<long double>(labelSize) * labelsSeparation / 100);
-        maxLabels = RoundHalfEven(axisSize / room);
+            room += roundHalfEven(static_cast<long double>(labelSize) * labelsSeparation / 100);
+        maxLabels = roundHalfEven(axisSize / room);
     }
     if (maxLabels < 1)
-        return MinLabelStep;
+        return minLabelStep;
 
-    double step = std::fabs(range) >= 1 ? 1 : MinLabelStep;
+    double step = std::fabs(range) >= 1 ? 1 : minLabelStep;
     if (increment > 0)
         step = increment;
     if (labelsSeparation >= 0) {
         for (;;) {
-            const long double count = RoundHalfEven(static_cast<long double>(range) / step);
+            const long double count = roundHalfEven(static_cast<long double>(range) / step);
             const bool tooMany = std::fabs(count) >= 2147483647.0L || count > maxLabels;
             // The second test guards against a step that floating-point
             // wobble fails to grow, which would loop for ever.
-            const double next = NextLabelStep(step);
+            const double next = nextLabelStep(step);
             if (!tooMany || !(next > step) || !std::isfinite(next))
                 break;
             step = next;
         }
     }
-    return std::max(step, MinLabelStep);
+    return std::max(step, minLabelStep);
 }
 
-std::vector<double> AxisLabelValues(double minimum, double maximum, double step,
+std::vector<double> axisLabelValues(double minimum, double maximum, double step,
                                     bool roundFirstLabel)
 {
     std::vector<double> values;
     const double range = maximum - minimum;
-    if (!(step > 0) || std::fabs(range / step) >= MaxLabelCount)
+    if (!(step > 0) || std::fabs(range / step) >= maxLabelCount)
         return values;
 
     double value = maximum;
-    if (roundFirstLabel && GeneralText(minimum) != GeneralText(maximum))
+    if (roundFirstLabel && generalText(minimum) != generalText(maximum))
         value = static_cast<double>(std::trunc(static_cast<long double>(maximum) / step) * step);
     while (value > maximum)
         value -= step;
 
-    if (range == 0 || std::fabs(range) < 1e-10 || GeneralText(value) == GeneralText(value - step)) {
+    if (range == 0 || std::fabs(range) < 1e-10 || generalText(value) == generalText(value - step)) {
         values.push_back(value);
         return values;
     }
     // A relative tolerance, so that a label on a negative minimum is kept
     // just like one on a positive minimum.
     const double lowest = minimum - 1e-12 * std::max(1.0, std::fabs(minimum));
-    while (value >= lowest && values.size() <= MaxLabelCount) {
+    while (value >= lowest && values.size() <= maxLabelCount) {
         values.push_back(value);
         value -= step;
     }
     return values;
 }
 
-std::vector<int> MinorTickPositions(const std::vector<int>& ticks, int count, int startPixel,
+std::vector<int> minorTickPositions(const std::vector<int>& ticks, int count, int startPixel,
                                     int endPixel)
 {
     std::vector<int> positions;
@@ -182,19 +182,19 @@ std::vector<int> MinorTickPositions(const std::vector<int>& ticks, int count, in
     const int low = std::min(startPixel, endPixel);
     const int high = std::max(startPixel, endPixel);
     auto keep = [&](long double position) {
-        const long double rounded = RoundHalfEven(position);
+        const long double rounded = roundHalfEven(position);
         if (rounded > low && rounded < high)
             positions.push_back(static_cast<int>(rounded));
     };
     const long double spacing = static_cast<long double>(ticks[1] - ticks[0]) / (count + 1);
     for (int i = 1; i <= count; ++i) {
-        keep(ticks.front() - RoundHalfEven(spacing * i));
-        keep(ticks.back() + RoundHalfEven(spacing * i));
+        keep(ticks.front() - roundHalfEven(spacing * i));
+        keep(ticks.back() + roundHalfEven(spacing * i));
     }
     for (std::size_t k = 1; k < ticks.size(); ++k) {
         const long double gap = ticks[k] - ticks[k - 1];
         for (int j = 1; j <= count; ++j)
-            keep(ticks[k] - RoundHalfEven(j * gap / (count + 1)));
+            keep(ticks[k] - roundHalfEven(j * gap / (count + 1)));
     }
     return positions;
 }

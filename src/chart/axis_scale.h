@@ -13,33 +13,33 @@ namespace morvane {
 
 // Round(x), independent of the floating-point rounding mode:
 // 327.5 -> 328, 212.5 -> 212, -2.5 -> -2.
-long double RoundHalfEven(long double x);
+long double roundHalfEven(long double x);
 
 // Converted pixels never leave this range, so drawing coordinates cannot
 // overflow.
-inline constexpr int MaxPixelMagnitude = 67108863;
+inline constexpr int maxPixelMagnitude = 67108863;
 
 // The scale of one axis as laid out by the most recent full redraw of its
 // chart. Everything is zero until then, so every conversion gives 0.
-struct TAxisScale {
-    bool Horizontal = false;
-    bool Inverted = false;
-    double Minimum = 0;
-    double Maximum = 0;
-    double Range = 0;
-    bool RangeIsZero = false;
-    int StartPixel = 0;
-    int EndPixel = 0;
-    int AxisSize = 0;
-    int CenterPixel = 0;
+struct AxisScale {
+    bool horizontal = false;
+    bool inverted = false;
+    double minimum = 0;
+    double maximum = 0;
+    double range = 0;
+    bool rangeIsZero = false;
+    int startPixel = 0;
+    int endPixel = 0;
+    int axisSize = 0;
+    int centerPixel = 0;
     // Kept in extended precision: with a double quotient 345 / 600 lands just
     // below 0.575 and depth 100 would map to row 97 instead of 98.
-    long double PixelsPerUnit = 0;
+    long double pixelsPerUnit = 0;
 
     // Stores the value range and recomputes the pixels per unit.
-    void SetRange(double minimum, double maximum);
+    void setRange(double minimum, double maximum);
     // Stores the pixel ends and recomputes size, centre and pixels per unit.
-    void SetPixelEnds(int start, int end);
+    void setPixelEnds(int start, int end);
 
     // The pixel of a value: the row on a vertical axis, the column on a
     // horizontal one. d = (v - minimum) x pixels per unit, rounded to a
@@ -49,33 +49,33 @@ struct TAxisScale {
     // 300 -> 212 (212.5), 500 -> 328 (327.5), -12.5 -> 33, 700 -> 442.
     // A zero range gives the centre pixel; so does a value (or a product)
     // that is not a number. Before the first layout every value gives 0.
-    int CalcPosValue(double value) const;
+    int pixelOf(double value) const;
 
     // The length in pixels of an extent of `value` axis units:
     // Round(value x pixels per unit), 0 when value <= 0, is not a number or
     // the range is zero. Depth axis: 25 -> 14, 20 -> 12.
-    int CalcSizeValue(double value) const;
+    int pixelLengthOf(double value) const;
 
-    // The value at a pixel, the inverse of CalcPosValue (without rounding);
+    // The value at a pixel, the inverse of pixelOf (without rounding);
     // the minimum when the axis has no extent.
-    double CalcPosPoint(int pixel) const;
+    double valueAt(int pixel) const;
 };
 
 // The pixel where an axis starts or ends: edge + Round(size x percent / 100).
-int AxisPixelEnd(int edge, int size, double percent);
+int axisPixelEnd(int edge, int size, double percent);
 
 // The step after s in the sequence ..., 0.5, 1, 2, 5, 10, 20, 50, ...
 // 1 -> 2, 2 -> 5, 5 -> 10, 20 -> 50, 0.2 -> 0.5.
-double NextLabelStep(double step);
+double nextLabelStep(double step);
 
 // The distance between two value labels. labelSize is the label height on a
-// vertical axis (the width on a horizontal one). At most
+// vertical axis (the width on a horizontal one). at most
 // n = Round(axisSize / (labelSize + Round(labelSize x separation / 100)))
 // labels fit; starting from 1 (1e-12 for a range below 1, or `increment`
-// when positive) the step grows through NextLabelStep while
+// when positive) the step grows through nextLabelStep while
 // Round(range / step) > n. The result is at least 1e-12.
-// Axis size 345, range 600, label height 11..27, separation 10 -> 50.
-double CalcLabelStep(double range, int axisSize, int labelSize, int labelsSeparation,
+// axis size 345, range 600, label height 11..27, separation 10 -> 50.
+double labelStep(double range, int axisSize, int labelSize, int labelsSeparation,
                      double increment);
 
 // The label values in drawing order, from the top of the range down.
@@ -83,13 +83,13 @@ double CalcLabelStep(double range, int axisSize, int labelSize, int labelsSepara
 // 0..600 with step 50 -> 600, 550, ..., 0. One value when the range is
 // (nearly) zero or the step is lost in the value's precision; none when more
 // than 10000 labels would be needed.
-std::vector<double> AxisLabelValues(double minimum, double maximum, double step,
+std::vector<double> axisLabelValues(double minimum, double maximum, double step,
                                     bool roundFirstLabel);
 
 // The minor tick pixels for the tick list `ticks` (at least two entries):
 // `count` ticks between each pair, and the same pattern continued beyond both
 // ends; only positions strictly between startPixel and endPixel are kept.
-std::vector<int> MinorTickPositions(const std::vector<int>& ticks, int count, int startPixel,
+std::vector<int> minorTickPositions(const std::vector<int>& ticks, int count, int startPixel,
                                     int endPixel);
 
 }  // namespace morvane

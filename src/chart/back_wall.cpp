@@ -8,7 +8,7 @@ namespace {
 
 // The brush image with its 0 bits in `background` and its 1 bits in
 // `foreground`, ready to be tiled.
-QImage TwoColourPattern(const QImage& image, const QColor& background, const QColor& foreground)
+QImage twoColourPattern(const QImage& image, const QColor& background, const QColor& foreground)
 {
     QImage pattern = image.convertToFormat(QImage::Format_Mono);
     pattern.setColorCount(2);
@@ -19,27 +19,27 @@ QImage TwoColourPattern(const QImage& image, const QColor& background, const QCo
 
 }  // namespace
 
-TChartBackWall::TChartBackWall()
+BackWall::BackWall()
 {
-    pen_.OnChange = [this] { Changed(); };
-    brush_.OnChange = [this] { Changed(); };
+    pen_.onChange = [this] { changed(); };
+    brush_.onChange = [this] { changed(); };
 }
 
-void TChartBackWall::Draw(QPainter& painter, const TChartRect& plot) const
+void BackWall::draw(QPainter& painter, const ChartRect& plot) const
 {
     if (!visible_)
         return;
-    if (!transparent_ && brush_.Style() != bsClear) {
-        const QRect area(QPoint(plot.Left, plot.Top), QPoint(plot.Right, plot.Bottom));
-        if (brush_.Image().isNull()) {
-            painter.fillRect(area, ToQColor(color_));
+    if (!transparent_ && brush_.style() != Qt::NoBrush) {
+        const QRect area(QPoint(plot.left, plot.top), QPoint(plot.right, plot.bottom));
+        if (brush_.image().isNull()) {
+            painter.fillRect(area, color_);
         } else {
-            const QImage pattern = TwoColourPattern(brush_.Image(), ToQColor(color_),
-                                                    ToQColor(brush_.Color()));
+            const QImage pattern = twoColourPattern(brush_.image(), color_,
+                                                    brush_.color());
             painter.fillRect(area, QBrush(pattern));
         }
     }
-    DrawPenFrame(painter, pen_, QPoint(plot.Left, plot.Top), QPoint(plot.Right, plot.Bottom));
+    drawPenFrame(painter, pen_, QPoint(plot.left, plot.top), QPoint(plot.right, plot.bottom));
 }
 
 }  // namespace morvane

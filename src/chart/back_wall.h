@@ -10,33 +10,33 @@
 
 namespace morvane {
 
-class TChartBackWall : public TChartObject {
+class BackWall : public ChartObject {
 public:
-    TChartBackWall();
+    BackWall();
 
-    bool Visible() const { return visible_; }
-    void SetVisible(bool visible) { Assign(visible_, visible); }
+    bool isVisible() const { return visible_; }
+    void setVisible(bool visible) { assign(visible_, visible); }
     // A transparent wall draws its frame only; its colour and brush image
     // are kept but never painted.
-    bool Transparent() const { return transparent_; }
-    void SetTransparent(bool transparent) { Assign(transparent_, transparent); }
-    TColor Color() const { return color_; }
-    void SetColor(TColor color) { Assign(color_, color); }
-    TChartPen& Pen() { return pen_; }
-    const TChartPen& Pen() const { return pen_; }
-    TChartBrush& Brush() { return brush_; }
-    const TChartBrush& Brush() const { return brush_; }
+    bool transparent() const { return transparent_; }
+    void setTransparent(bool transparent) { assign(transparent_, transparent); }
+    QColor color() const { return color_; }
+    void setColor(QColor color) { assign(color_, color); }
+    ChartPen& pen() { return pen_; }
+    const ChartPen& pen() const { return pen_; }
+    ChartBrush& brush() { return brush_; }
+    const ChartBrush& brush() const { return brush_; }
 
     // Frame from (plot left, plot top) to (plot right, plot bottom), both
     // corners included; the fill covers the same pixels under the frame.
-    void Draw(QPainter& painter, const TChartRect& plot) const;
+    void draw(QPainter& painter, const ChartRect& plot) const;
 
 private:
     bool visible_ = true;
     bool transparent_ = true;
-    TColor color_ = clSilver;
-    TChartPen pen_;
-    TChartBrush brush_;
+    QColor color_ = colours::silver;
+    ChartPen pen_;
+    ChartBrush brush_;
 };
 
 }  // namespace morvane

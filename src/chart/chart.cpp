@@ -11,156 +11,150 @@
 
 namespace morvane {
 
-TChart::TChart(QWidget* parent) : QWidget(parent)
+Chart::Chart(QWidget* parent) : QWidget(parent)
 {
-    const TAxisPlace places[AxisCount] = {TAxisPlace::Bottom, TAxisPlace::Top, TAxisPlace::Left,
-                                          TAxisPlace::Right, TAxisPlace::Depth};
+    const AxisPlace places[AxisCount] = {AxisPlace::Bottom, AxisPlace::Top, AxisPlace::Left,
+                                          AxisPlace::Right, AxisPlace::Depth};
     for (int i = 0; i < AxisCount; ++i) {
-        axes_[static_cast<std::size_t>(i)] = std::make_unique<TChartAxis>(places[i]);
-        axes_[static_cast<std::size_t>(i)]->OnChange = [this] { Invalidate(); };
+        axes_[static_cast<std::size_t>(i)] = std::make_unique<ChartAxis>(places[i]);
+        axes_[static_cast<std::size_t>(i)]->onChange = [this] { invalidate(); };
     }
-    title_.OnChange = [this] { Invalidate(); };
-    backWall_.OnChange = [this] { Invalidate(); };
+    title_.onChange = [this] { invalidate(); };
+    backWall_.onChange = [this] { invalidate(); };
     // The picture covers the whole panel, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(400, 250);
 }
 
-TChart::~TChart()
+Chart::~Chart()
 {
     // The series belong to their owners; they only forget this chart.
     while (!series_.empty())
-        Detach(series_.front());
+        detach(series_.front());
 }
 
-void TChart::SetColor(TColor color) { SetProperty(color_, color); }
-void TChart::SetBevelOuter(TPanelBevel bevel) { SetProperty(bevelOuter_, bevel); }
-void TChart::SetBevelInner(TPanelBevel bevel) { SetProperty(bevelInner_, bevel); }
-void TChart::SetBorderWidth(int width) { SetProperty(borderWidth_, std::max(width, 0)); }
-void TChart::SetMarginLeft(int percent) { SetProperty(margins_.Left, percent); }
-void TChart::SetMarginTop(int percent) { SetProperty(margins_.Top, percent); }
-void TChart::SetMarginRight(int percent) { SetProperty(margins_.Right, percent); }
-void TChart::SetMarginBottom(int percent) { SetProperty(margins_.Bottom, percent); }
-void TChart::SetAxisVisible(bool visible) { SetProperty(axisVisible_, visible); }
-void TChart::SetAxisBehind(bool behind) { SetProperty(axisBehind_, behind); }
-void TChart::SetClipPoints(bool clip) { SetProperty(clipPoints_, clip); }
+void Chart::setColor(QColor color) { setProperty(color_, color); }
+void Chart::setBevelOuter(PanelBevel bevel) { setProperty(bevelOuter_, bevel); }
+void Chart::setBevelInner(PanelBevel bevel) { setProperty(bevelInner_, bevel); }
+void Chart::setMarginTop(int percent) { setProperty(margins_.top, percent); }
+void Chart::setAxisVisible(bool visible) { setProperty(axisVisible_, visible); }
 
-bool TChart::HasActiveSeries() const
+bool Chart::hasActiveSeries() const
 {
     return std::any_of(series_.begin(), series_.end(),
-                       [](const TChartSeries* s) { return s->Active(); });
+                       [](const ChartSeries* s) { return s->isActive(); });
 }
 
-bool TChart::IsAxisVisible(const TChartAxis& axis) const
+bool Chart::isAxisVisible(const ChartAxis& axis) const
 {
-    if (!axisVisible_ || !axis.Visible() || axis.IsDepthAxis())
+    if (!axisVisible_ || !axis.isVisible() || axis.isDepthAxis())
         return false;
-    if (!HasActiveSeries())
+    if (!hasActiveSeries())
         return true;
-    return std::any_of(series_.begin(), series_.end(), [&](const TChartSeries* s) {
-        return s->Active() && s->UsesAxis(axis);
+    return std::any_of(series_.begin(), series_.end(), [&](const ChartSeries* s) {
+        return s->isActive() && s->usesAxis(axis);
     });
 }
 
 // --- series ---
 
-TColor TChart::FreePaletteColor() const
+QColor Chart::freePaletteColor() const
 {
-    for (TColor candidate : DefaultSeriesPalette) {
-        const bool used = std::any_of(series_.begin(), series_.end(), [&](const TChartSeries* s) {
-            return s->SeriesColor() == candidate;
+    for (QColor candidate : colours::seriesPalette) {
+        const bool used = std::any_of(series_.begin(), series_.end(), [&](const ChartSeries* s) {
+            return s->seriesColor() == candidate;
         });
         if (!used)
             return candidate;
     }
-    return DefaultSeriesPalette[series_.size() % DefaultSeriesPalette.size()];
+    return colours::seriesPalette[series_.size() % colours::seriesPalette.size()];
 }
 
-void TChart::AddSeries(TChartSeries* series)
+void Chart::addSeries(ChartSeries* series)
 {
     if (!series || series->parentChart_ == this)
         return;
     if (series->parentChart_)
-        series->parentChart_->RemoveSeries(series);
-    if (series->SeriesColor() == clDefault)
-        series->SetSeriesColor(FreePaletteColor());
+        series->parentChart_->removeSeries(series);
+    if (series->seriesColor() == QColor())
+        series->setSeriesColor(freePaletteColor());
     series_.push_back(series);
     series->parentChart_ = this;
-    series->OnChange = [this] { Invalidate(); };
-    Invalidate();
+    series->onChange = [this] { invalidate(); };
+    invalidate();
 }
 
-void TChart::Detach(TChartSeries* series)
+void Chart::detach(ChartSeries* series)
 {
     series_.erase(std::remove(series_.begin(), series_.end(), series), series_.end());
     series->parentChart_ = nullptr;
-    series->OnChange = nullptr;
+    series->onChange = nullptr;
 }
 
-void TChart::RemoveSeries(TChartSeries* series)
+void Chart::removeSeries(ChartSeries* series)
 {
     if (!series || series->parentChart_ != this)
         return;
-    Detach(series);
-    Invalidate();
+    detach(series);
+    invalidate();
 }
 
-void TChart::RemoveAllSeries()
+void Chart::removeAllSeries()
 {
-    RemoveAllSeriesWhere([](const TChartSeries*) { return true; });
+    removeAllSeriesWhere([](const ChartSeries*) { return true; });
 }
 
-void TChart::RemoveAllSeriesWhere(const std::function<bool(const TChartSeries*)>& matches)
+void Chart::removeAllSeriesWhere(const std::function<bool(const ChartSeries*)>& matches)
 {
-    const std::vector<TChartSeries*> snapshot = series_;
-    for (TChartSeries* series : snapshot) {
+    const std::vector<ChartSeries*> snapshot = series_;
+    for (ChartSeries* series : snapshot) {
         if (!matches(series))
             continue;
-        Detach(series);
+        detach(series);
         delete series;
     }
-    Invalidate();
+    invalidate();
 }
 
 // --- tools ---
 
-TColorLineTool& TChart::AddColorLineTool()
+ColorLine& Chart::addColorLine()
 {
-    auto tool = std::make_unique<TColorLineTool>(*this);
-    tool->OnChange = [this] { Invalidate(); };
-    TColorLineTool& added = *tool;
+    auto tool = std::make_unique<ColorLine>(*this);
+    tool->onChange = [this] { invalidate(); };
+    ColorLine& added = *tool;
     tools_.push_back(std::move(tool));
-    Invalidate();
+    invalidate();
     return added;
 }
 
-void TChart::NotifyTools(TChartToolEvent event, QPainter& painter)
+void Chart::notifyTools(ChartToolEvent event, QPainter& painter)
 {
     for (const auto& tool : tools_)
-        if (tool->Active())
-            tool->ChartEvent(event, painter, plot_);
+        if (tool->isActive())
+            tool->chartEvent(event, painter, plot_);
 }
 
 // --- layout ---
 
-void TChart::ApplyAxisRanges()
+void Chart::applyAxisRanges()
 {
     for (auto& axis : axes_) {
-        double minimum = axis->Minimum();
-        double maximum = axis->Maximum();
-        const bool autoMin = axis->Automatic() || axis->AutomaticMinimum();
-        const bool autoMax = axis->Automatic() || axis->AutomaticMaximum();
+        double minimum = axis->minimum();
+        double maximum = axis->maximum();
+        const bool autoMin = axis->automatic() || axis->automaticMinimum();
+        const bool autoMax = axis->automatic() || axis->automaticMaximum();
         if (autoMin || autoMax) {
             bool found = false;
             double low = 0;
             double high = 0;
-            for (const TChartSeries* series : series_) {
+            for (const ChartSeries* series : series_) {
                 double seriesLow = 0;
                 double seriesHigh = 0;
-                if (!series->Active() || !series->UsesAxis(*axis))
+                if (!series->isActive() || !series->usesAxis(*axis))
                     continue;
-                const bool has = axis->Horizontal() ? series->XExtent(seriesLow, seriesHigh)
-                                                    : series->YExtent(seriesLow, seriesHigh);
+                const bool has = axis->horizontal() ? series->xExtent(seriesLow, seriesHigh)
+                                                    : series->yExtent(seriesLow, seriesHigh);
                 if (!has)
                     continue;
                 low = found ? std::min(low, seriesLow) : seriesLow;
@@ -174,51 +168,51 @@ void TChart::ApplyAxisRanges()
                     maximum = high;
             }
         }
-        axis->ApplyRange(minimum, std::max(minimum, maximum));
-        axis->ApplyPixelEnds(plot_);
+        axis->applyRange(minimum, std::max(minimum, maximum));
+        axis->applyPixelEnds(plot_);
     }
 }
 
-TChartRect TChart::ReduceByAxes(const TChartRect& plot)
+ChartRect Chart::reduceByAxes(const ChartRect& plot)
 {
-    TChartRect working = plot;
+    ChartRect working = plot;
     for (auto& axis : axes_) {
-        if (!IsAxisVisible(*axis))
+        if (!isAxisVisible(*axis))
             continue;
-        const TChartRect reduced = axis->ReduceRect(working);
-        if (RectsOverlap(reduced, working))
+        const ChartRect reduced = axis->reduceRect(working);
+        if (rectsOverlap(reduced, working))
             working = reduced;
     }
-    return NormalizePlotRect(working, width(), height());
+    return normalizePlotRect(working, width(), height());
 }
 
-void TChart::ComputeLayout(QPainter* painter)
+void Chart::computeLayout(QPainter* painter)
 {
     bounds_ = {0, 0, width(), height()};
-    plot_ = PlotRectFromMargins(width(), height(), borderWidth_, margins_);
+    plot_ = plotRectFromMargins(width(), height(), borderWidth_, margins_);
     if (painter) {
-        DrawPanel(*painter);
-        NotifyTools(TChartToolEvent::BeforeDraw, *painter);
+        drawPanel(*painter);
+        notifyTools(ChartToolEvent::BeforeDraw, *painter);
     }
-    plot_ = NormalizePlotRect(title_.DrawAbove(painter, plot_), width(), height());
-    ApplyAxisRanges();
-    plot_ = ReduceByAxes(plot_);
+    plot_ = normalizePlotRect(title_.drawAbove(painter, plot_), width(), height());
+    applyAxisRanges();
+    plot_ = reduceByAxes(plot_);
     for (auto& axis : axes_)
-        axis->ApplyPixelEnds(plot_);
+        axis->applyPixelEnds(plot_);
 }
 
-void TChart::CalculateLayout() { ComputeLayout(nullptr); }
+void Chart::calculateLayout() { computeLayout(nullptr); }
 
 // --- painting ---
 
-void TChart::DrawPanel(QPainter& painter) const
+void Chart::drawPanel(QPainter& painter) const
 {
-    painter.fillRect(rect(), ToQColor(color_));
-    auto drawBevel = [&](TPanelBevel bevel, int inset) {
-        if (bevel == bvNone)
+    painter.fillRect(rect(), color_);
+    auto drawBevel = [&](PanelBevel bevel, int inset) {
+        if (bevel == PanelBevel::None)
             return;
-        const QColor light = ToQColor(bevel == bvRaised ? clWhite : clGray);
-        const QColor dark = ToQColor(bevel == bvRaised ? clGray : clWhite);
+        const QColor light = bevel == PanelBevel::Raised ? colours::white : colours::gray;
+        const QColor dark = bevel == PanelBevel::Raised ? colours::gray : colours::white;
         const int right = width() - 1 - inset;
         const int bottom = height() - 1 - inset;
         painter.fillRect(QRect(QPoint(inset, inset), QPoint(right, inset)), light);
@@ -227,61 +221,60 @@ void TChart::DrawPanel(QPainter& painter) const
         painter.fillRect(QRect(QPoint(right, inset), QPoint(right, bottom)), dark);
     };
     drawBevel(bevelOuter_, 0);
-    drawBevel(bevelInner_, (bevelOuter_ == bvNone ? 0 : 1) + borderWidth_);
+    drawBevel(bevelInner_, (bevelOuter_ == PanelBevel::None ? 0 : 1) + borderWidth_);
 }
 
-void TChart::DrawAxes(QPainter& painter)
+void Chart::drawAxes(QPainter& painter)
 {
     for (auto& axis : axes_)
-        if (IsAxisVisible(*axis))
-            DrawAxis(painter, *axis, plot_);
+        if (isAxisVisible(*axis))
+            drawAxis(painter, *axis, plot_);
 }
 
-void TChart::DrawSeries(QPainter& painter) const
+void Chart::drawSeries(QPainter& painter) const
 {
-    for (const TChartSeries* series : series_) {
-        if (!series->Active())
+    for (const ChartSeries* series : series_) {
+        if (!series->isActive())
             continue;
         if (clipPoints_)
-            painter.setClipRect(QRect(plot_.Left + 1, plot_.Top + 1, plot_.Width() - 1,
-                                      plot_.Height() - 1));
-        series->Draw(painter, plot_);
+            painter.setClipRect(QRect(plot_.left + 1, plot_.top + 1, plot_.width() - 1,
+                                      plot_.height() - 1));
+        series->draw(painter, plot_);
         painter.setClipping(false);
     }
 }
 
-void TChart::Draw(QPainter& painter)
+void Chart::draw(QPainter& painter)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setBackgroundMode(Qt::TransparentMode);
 
-    ComputeLayout(&painter);
-    backWall_.Draw(painter, plot_);
+    computeLayout(&painter);
+    backWall_.draw(painter, plot_);
     if (axisBehind_)
-        DrawAxes(painter);
-    NotifyTools(TChartToolEvent::BeforeSeries, painter);
-    DrawSeries(painter);
+        drawAxes(painter);
+    notifyTools(ChartToolEvent::BeforeSeries, painter);
+    drawSeries(painter);
     if (!axisBehind_)
-        DrawAxes(painter);
-    title_.DrawAtPosition(painter);
-    NotifyTools(TChartToolEvent::AfterDraw, painter);
+        drawAxes(painter);
+    title_.drawAtPosition(painter);
+    notifyTools(ChartToolEvent::AfterDraw, painter);
 
     painter.restore();
-    if (OnAfterDraw)
-        OnAfterDraw(this);
+    emit redrawn();
 }
 
-void TChart::Invalidate()
+void Chart::invalidate()
 {
     needsFullRedraw_ = true;
     update();
 }
 
-void TChart::RedrawCache()
+void Chart::redrawCache()
 {
-    // Cleared first: a change made while drawing (or by OnAfterDraw) asks
+    // Cleared first: a change made while drawing (or by a handler of redrawn()) asks
     // for another full redraw instead of being lost.
     needsFullRedraw_ = false;
     const qreal ratio = devicePixelRatioF();
@@ -290,32 +283,32 @@ void TChart::RedrawCache()
         cache_ = QPixmap(physical);
     cache_.setDevicePixelRatio(ratio);
     QPainter painter(&cache_);
-    Draw(painter);
+    draw(painter);
 }
 
-QImage TChart::RenderToImage()
+QImage Chart::renderToImage()
 {
     QImage image(size(), QImage::Format_RGB32);
     QPainter painter(&image);
-    Draw(painter);
+    draw(painter);
     return image;
 }
 
-void TChart::paintEvent(QPaintEvent*)
+void Chart::paintEvent(QPaintEvent*)
 {
     const qreal ratio = devicePixelRatioF();
     const QSize physical(qRound(width() * ratio), qRound(height() * ratio));
     if (needsFullRedraw_ || cache_.isNull() || cache_.size() != physical ||
         cache_.devicePixelRatio() != ratio)
-        RedrawCache();
+        redrawCache();
     QPainter painter(this);
     painter.drawPixmap(0, 0, cache_);
 }
 
-void TChart::resizeEvent(QResizeEvent* event)
+void Chart::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    Invalidate();
+    invalidate();
 }
 
 }  // namespace morvane

@@ -10,14 +10,14 @@
 // picture either way.
 //
 // The layout (plot rectangle, axis pixel ends and scales, tick lists) is
-// computed by a full redraw, or by CalculateLayout() without painting, and
+// computed by a full redraw, or by calculateLayout() without painting, and
 // kept until the next one; before either, every axis converts any value to 0.
 
 #include "area_series.h"
 #include "back_wall.h"
 #include "chart_axis.h"
 #include "chart_title.h"
-#include "color_line_tool.h"
+#include "color_line.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -30,9 +30,9 @@
 
 namespace morvane {
 
-enum TPanelBevel { bvNone, bvLowered, bvRaised };
+enum class PanelBevel { None, Lowered, Raised };
 
-class TChart : public QWidget {
+class Chart : public QWidget {
     Q_OBJECT
 
 public:
@@ -40,105 +40,100 @@ public:
     enum AxisIndex { BottomAxisIndex, TopAxisIndex, LeftAxisIndex, RightAxisIndex, DepthAxisIndex };
     static constexpr int AxisCount = 5;
 
-    explicit TChart(QWidget* parent = nullptr);
-    ~TChart() override;
+    explicit Chart(QWidget* parent = nullptr);
+    ~Chart() override;
 
     // --- panel ---
-    TColor Color() const { return color_; }
-    void SetColor(TColor color);
-    TPanelBevel BevelOuter() const { return bevelOuter_; }
-    void SetBevelOuter(TPanelBevel bevel);
-    TPanelBevel BevelInner() const { return bevelInner_; }
-    void SetBevelInner(TPanelBevel bevel);
-    int BorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int width);
+    QColor color() const { return color_; }
+    void setColor(QColor color);
+    PanelBevel bevelOuter() const { return bevelOuter_; }
+    void setBevelOuter(PanelBevel bevel);
+    PanelBevel bevelInner() const { return bevelInner_; }
+    void setBevelInner(PanelBevel bevel);
+    int borderWidth() const { return borderWidth_; }
     // Margins in whole percent of the panel's width (left, right) or height.
-    int MarginLeft() const { return margins_.Left; }
-    void SetMarginLeft(int percent);
-    int MarginTop() const { return margins_.Top; }
-    void SetMarginTop(int percent);
-    int MarginRight() const { return margins_.Right; }
-    void SetMarginRight(int percent);
-    int MarginBottom() const { return margins_.Bottom; }
-    void SetMarginBottom(int percent);
+    int marginLeft() const { return margins_.left; }
+    int marginTop() const { return margins_.top; }
+    void setMarginTop(int percent);
+    int marginRight() const { return margins_.right; }
+    int marginBottom() const { return margins_.bottom; }
     // False hides every axis.
-    bool AxisVisible() const { return axisVisible_; }
-    void SetAxisVisible(bool visible);
+    bool axisVisible() const { return axisVisible_; }
+    void setAxisVisible(bool visible);
     // True draws the axes before the series, false after them.
-    bool AxisBehind() const { return axisBehind_; }
-    void SetAxisBehind(bool behind);
+    bool axisBehind() const { return axisBehind_; }
     // True clips the series to the plot interior.
-    bool ClipPoints() const { return clipPoints_; }
-    void SetClipPoints(bool clip);
+    bool clipPoints() const { return clipPoints_; }
 
-    TChartTitle& Title() { return title_; }
-    TChartBackWall& BackWall() { return backWall_; }
+    ChartTitle& title() { return title_; }
+    BackWall& backWall() { return backWall_; }
 
     // --- axes ---
-    TChartAxis& Axes(int index) { return *axes_.at(static_cast<std::size_t>(index)); }
-    const TChartAxis& Axes(int index) const { return *axes_.at(static_cast<std::size_t>(index)); }
-    TChartAxis& BottomAxis() { return Axes(BottomAxisIndex); }
-    TChartAxis& TopAxis() { return Axes(TopAxisIndex); }
-    TChartAxis& LeftAxis() { return Axes(LeftAxisIndex); }
-    TChartAxis& RightAxis() { return Axes(RightAxisIndex); }
-    TChartAxis& DepthAxis() { return Axes(DepthAxisIndex); }
-    // Whether the axis takes room and is drawn: AxisVisible and its Visible,
+    ChartAxis& axes(int index) { return *axes_.at(static_cast<std::size_t>(index)); }
+    const ChartAxis& axes(int index) const { return *axes_.at(static_cast<std::size_t>(index)); }
+    ChartAxis& bottomAxis() { return axes(BottomAxisIndex); }
+    ChartAxis& topAxis() { return axes(TopAxisIndex); }
+    ChartAxis& leftAxis() { return axes(LeftAxisIndex); }
+    ChartAxis& rightAxis() { return axes(RightAxisIndex); }
+    ChartAxis& depthAxis() { return axes(DepthAxisIndex); }
+    // Whether the axis takes room and is drawn: axisVisible and its isVisible,
     // and, when the chart has active series, at least one of them on it.
     // The depth axis belongs to three-dimensional views and never shows in
     // this flat chart.
-    bool IsAxisVisible(const TChartAxis& axis) const;
+    bool isAxisVisible(const ChartAxis& axis) const;
 
     // --- series (drawn in list order) ---
     // Appends the series (taking it from another chart first); a series
     // without a colour gets the first unused palette colour. Nothing happens
     // when it is already in this chart.
-    void AddSeries(TChartSeries* series);
+    void addSeries(ChartSeries* series);
     // Detaches the series without freeing it.
-    void RemoveSeries(TChartSeries* series);
+    void removeSeries(ChartSeries* series);
     // Detaches and frees every series, in list order.
-    void RemoveAllSeries();
+    void removeAllSeries();
     // Detaches and frees the series of class T only.
     template <class T>
-    void RemoveAllSeries()
+    void removeAllSeries()
     {
-        RemoveAllSeriesWhere([](const TChartSeries* s) { return dynamic_cast<const T*>(s); });
+        removeAllSeriesWhere([](const ChartSeries* s) { return dynamic_cast<const T*>(s); });
     }
-    int SeriesCount() const { return static_cast<int>(series_.size()); }
-    TChartSeries* Series(int index) const { return series_.at(static_cast<std::size_t>(index)); }
-    bool HasActiveSeries() const;
+    int seriesCount() const { return static_cast<int>(series_.size()); }
+    ChartSeries* series(int index) const { return series_.at(static_cast<std::size_t>(index)); }
+    bool hasActiveSeries() const;
 
     // --- tools (owned by the chart, called in list order) ---
-    TColorLineTool& AddColorLineTool();
-    int ToolCount() const { return static_cast<int>(tools_.size()); }
-    TChartTool& Tool(int index) const { return *tools_.at(static_cast<std::size_t>(index)); }
-
-    // Called once at the end of every full redraw, never on a paint served
-    // from the picture. Axis conversions already use the new layout here.
-    std::function<void(TChart*)> OnAfterDraw;
+    ColorLine& addColorLine();
+    int toolCount() const { return static_cast<int>(tools_.size()); }
+    ChartTool& tool(int index) const { return *tools_.at(static_cast<std::size_t>(index)); }
 
     // --- layout and redraw ---
     // The panel bounds and the plot rectangle of the most recent full redraw
-    // (or CalculateLayout()); all zero before.
-    TChartRect ChartBounds() const { return bounds_; }
-    TChartRect PlotRect() const { return plot_; }
+    // (or calculateLayout()); all zero before.
+    ChartRect chartBounds() const { return bounds_; }
+    ChartRect plotRect() const { return plot_; }
     // Lays out the plot rectangle and the axes as a full redraw would, without
-    // painting and without calling OnAfterDraw, so that conversions are
+    // painting and without calling redrawn(), so that conversions are
     // right before the chart is first shown. The chart stays marked for its
     // full redraw.
-    void CalculateLayout();
+    void calculateLayout();
     // Marks the chart for a full redraw and asks Qt to repaint it.
-    void Invalidate();
-    bool NeedsFullRedraw() const { return needsFullRedraw_; }
+    void invalidate();
+    bool needsFullRedraw() const { return needsFullRedraw_; }
     // One full redraw onto `painter`, in logical pixels: lays out, paints,
-    // calls OnAfterDraw. The widget uses it to fill its picture cache.
-    void Draw(QPainter& painter);
+    // calls redrawn(). The widget uses it to fill its picture cache.
+    void draw(QPainter& painter);
     // Makes a full redraw into the picture cache (device-pixel-ratio aware)
     // and marks the chart clean; paintEvent does this when needed.
-    void RedrawCache();
-    const QPixmap& Cache() const { return cache_; }
+    void redrawCache();
+    const QPixmap& cache() const { return cache_; }
     // A full redraw into a new image of the panel's size (one pixel per
     // logical pixel).
-    QImage RenderToImage();
+    QImage renderToImage();
+
+signals:
+    // Emitted once at the end of every full redraw, never on a paint served
+    // from the picture. Axis conversions already use the new layout here.
+    void redrawn();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -146,40 +141,40 @@ protected:
 
 private:
     template <class T>
-    void SetProperty(T& field, const T& value)
+    void setProperty(T& field, const T& value)
     {
         if (field == value)
             return;
         field = value;
-        Invalidate();
+        invalidate();
     }
-    void RemoveAllSeriesWhere(const std::function<bool(const TChartSeries*)>& matches);
-    void Detach(TChartSeries* series);
-    TColor FreePaletteColor() const;
-    void ComputeLayout(QPainter* painter);
-    void ApplyAxisRanges();
-    TChartRect ReduceByAxes(const TChartRect& plot);
-    void DrawPanel(QPainter& painter) const;
-    void DrawSeries(QPainter& painter) const;
-    void DrawAxes(QPainter& painter);
-    void NotifyTools(TChartToolEvent event, QPainter& painter);
+    void removeAllSeriesWhere(const std::function<bool(const ChartSeries*)>& matches);
+    void detach(ChartSeries* series);
+    QColor freePaletteColor() const;
+    void computeLayout(QPainter* painter);
+    void applyAxisRanges();
+    ChartRect reduceByAxes(const ChartRect& plot);
+    void drawPanel(QPainter& painter) const;
+    void drawSeries(QPainter& painter) const;
+    void drawAxes(QPainter& painter);
+    void notifyTools(ChartToolEvent event, QPainter& painter);
 
-    TColor color_ = clBtnFace;
-    TPanelBevel bevelOuter_ = bvRaised;
-    TPanelBevel bevelInner_ = bvNone;
+    QColor color_ = colours::buttonFace;
+    PanelBevel bevelOuter_ = PanelBevel::Raised;
+    PanelBevel bevelInner_ = PanelBevel::None;
     int borderWidth_ = 0;
-    TChartMargins margins_;
+    ChartMargins margins_;
     bool axisVisible_ = true;
     bool axisBehind_ = true;
     bool clipPoints_ = true;
-    TChartTitle title_;
-    TChartBackWall backWall_;
-    std::array<std::unique_ptr<TChartAxis>, AxisCount> axes_;
-    std::vector<TChartSeries*> series_;
-    std::vector<std::unique_ptr<TChartTool>> tools_;
+    ChartTitle title_;
+    BackWall backWall_;
+    std::array<std::unique_ptr<ChartAxis>, AxisCount> axes_;
+    std::vector<ChartSeries*> series_;
+    std::vector<std::unique_ptr<ChartTool>> tools_;
 
-    TChartRect bounds_;
-    TChartRect plot_;
+    ChartRect bounds_;
+    ChartRect plot_;
     bool needsFullRedraw_ = true;
     QPixmap cache_;
 };

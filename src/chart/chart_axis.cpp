@@ -6,12 +6,12 @@ namespace morvane {
 
 namespace {
 
-int DefaultTitleAngle(TAxisPlace place)
+int defaultTitleAngle(AxisPlace place)
 {
     switch (place) {
-    case TAxisPlace::Left:
+    case AxisPlace::Left:
         return 90;
-    case TAxisPlace::Right:
+    case AxisPlace::Right:
         return 270;
     default:
         return 0;
@@ -20,7 +20,7 @@ int DefaultTitleAngle(TAxisPlace place)
 
 // A value that is not a number or infinite would poison every pixel of the
 // axis, so setters refuse it outright.
-void RequireFinite(double value, const char* property)
+void requireFinite(double value, const char* property)
 {
     if (!std::isfinite(value))
         throw ChartException(std::string("Axis ") + property + " must be a finite number");
@@ -28,55 +28,55 @@ void RequireFinite(double value, const char* property)
 
 }  // namespace
 
-TChartAxisTitle::TChartAxisTitle(int angle) : angle_(angle)
+AxisTitle::AxisTitle(int angle) : angle_(angle)
 {
-    font_.OnChange = [this] { Changed(); };
+    font_.onChange = [this] { changed(); };
 }
 
-TChartAxis::TChartAxis(TAxisPlace place)
-    : place_(place), title_(DefaultTitleAngle(place))
+ChartAxis::ChartAxis(AxisPlace place)
+    : place_(place), title_(defaultTitleAngle(place))
 {
-    layout_.Scale.Horizontal = Horizontal();
-    ConnectParts();
+    layout_.scale.horizontal = horizontal();
+    connectParts();
 }
 
-void TChartAxis::ConnectParts()
+void ChartAxis::connectParts()
 {
-    auto forward = [this] { Changed(); };
-    for (TChartObject* part : std::initializer_list<TChartObject*>{
+    auto forward = [this] { changed(); };
+    for (ChartObject* part : std::initializer_list<ChartObject*>{
              &labelsFont_, &axisPen_, &ticks_, &ticksInner_, &minorTicks_, &grid_, &minorGrid_,
              &title_})
-        part->OnChange = forward;
+        part->onChange = forward;
 }
 
-void TChartAxis::SetAutomatic(bool value)
+void ChartAxis::setAutomatic(bool value)
 {
     if (automatic_ == value && automaticMinimum_ == value && automaticMaximum_ == value)
         return;
     automatic_ = automaticMinimum_ = automaticMaximum_ = value;
-    Changed();
+    changed();
 }
 
-void TChartAxis::SetMinimum(double value)
+void ChartAxis::setMinimum(double value)
 {
-    RequireFinite(value, "Minimum Value");
+    requireFinite(value, "Minimum Value");
     if (value > maximum_)
         throw ChartException("Axis Minimum Value must be <= Maximum");
-    Assign(minimum_, value);
+    assign(minimum_, value);
 }
 
-void TChartAxis::SetMaximum(double value)
+void ChartAxis::setMaximum(double value)
 {
-    RequireFinite(value, "Maximum Value");
+    requireFinite(value, "Maximum Value");
     if (value < minimum_)
         throw ChartException("Axis Maximum Value must be >= Minimum");
-    Assign(maximum_, value);
+    assign(maximum_, value);
 }
 
-void TChartAxis::SetMinMax(double minimum, double maximum)
+void ChartAxis::setMinMax(double minimum, double maximum)
 {
-    RequireFinite(minimum, "Minimum Value");
-    RequireFinite(maximum, "Maximum Value");
+    requireFinite(minimum, "Minimum Value");
+    requireFinite(maximum, "Maximum Value");
     if (minimum > maximum)
         throw ChartException("Axis Minimum Value must be <= Maximum");
     if (minimum == minimum_ && maximum == maximum_ && !automatic_ && !automaticMinimum_ &&
@@ -85,47 +85,29 @@ void TChartAxis::SetMinMax(double minimum, double maximum)
     minimum_ = minimum;
     maximum_ = maximum;
     automatic_ = automaticMinimum_ = automaticMaximum_ = false;
-    Changed();
+    changed();
 }
 
-void TChartAxis::SetIncrement(double value)
+void ChartAxis::setIncrement(double value)
 {
-    RequireFinite(value, "Increment");
-    Assign(increment_, value);
+    requireFinite(value, "Increment");
+    assign(increment_, value);
 }
 
-void TChartAxis::SetStartPosition(double percent)
+void ChartAxis::applyRange(double minimum, double maximum)
 {
-    RequireFinite(percent, "StartPosition");
-    Assign(startPosition_, percent);
+    layout_.scale.inverted = inverted_;
+    layout_.scale.setRange(minimum, maximum);
 }
 
-void TChartAxis::SetEndPosition(double percent)
+void ChartAxis::applyPixelEnds(const ChartRect& plot)
 {
-    RequireFinite(percent, "EndPosition");
-    Assign(endPosition_, percent);
-}
-
-void TChartAxis::SetPositionPercent(double percent)
-{
-    RequireFinite(percent, "PositionPercent");
-    Assign(positionPercent_, percent);
-}
-
-void TChartAxis::ApplyRange(double minimum, double maximum)
-{
-    layout_.Scale.Inverted = inverted_;
-    layout_.Scale.SetRange(minimum, maximum);
-}
-
-void TChartAxis::ApplyPixelEnds(const TChartRect& plot)
-{
-    if (Horizontal())
-        layout_.Scale.SetPixelEnds(AxisPixelEnd(plot.Left, plot.Width(), startPosition_),
-                                   AxisPixelEnd(plot.Left, plot.Width(), endPosition_));
+    if (horizontal())
+        layout_.scale.setPixelEnds(axisPixelEnd(plot.left, plot.width(), startPosition_),
+                                   axisPixelEnd(plot.left, plot.width(), endPosition_));
     else
-        layout_.Scale.SetPixelEnds(AxisPixelEnd(plot.Top, plot.Height(), startPosition_),
-                                   AxisPixelEnd(plot.Top, plot.Height(), endPosition_));
+        layout_.scale.setPixelEnds(axisPixelEnd(plot.top, plot.height(), startPosition_),
+                                   axisPixelEnd(plot.top, plot.height(), endPosition_));
 }
 
 }  // namespace morvane

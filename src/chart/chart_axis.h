@@ -18,160 +18,144 @@
 namespace morvane {
 
 // Where an axis sits; fixed when the chart creates it.
-enum class TAxisPlace { Left, Top, Right, Bottom, Depth };
+enum class AxisPlace { Left, Top, Right, Bottom, Depth };
 
-class TChartAxisTitle : public TChartObject {
+class AxisTitle : public ChartObject {
 public:
-    explicit TChartAxisTitle(int angle);
+    explicit AxisTitle(int angle);
 
-    QString Caption() const { return caption_; }
-    void SetCaption(const QString& caption) { Assign(caption_, caption); }
+    QString caption() const { return caption_; }
+    void setCaption(const QString& caption) { assign(caption_, caption); }
     // Degrees anticlockwise; 90 reads upwards.
-    int Angle() const { return angle_; }
-    void SetAngle(int angle) { Assign(angle_, angle); }
-    bool Visible() const { return visible_; }
-    void SetVisible(bool visible) { Assign(visible_, visible); }
-    TChartFont& Font() { return font_; }
-    const TChartFont& Font() const { return font_; }
+    int angle() const { return angle_; }
+    bool isVisible() const { return visible_; }
+    void setVisible(bool visible) { assign(visible_, visible); }
+    ChartFont& font() { return font_; }
+    const ChartFont& font() const { return font_; }
 
     // True when the title takes room and is drawn.
-    bool Shows() const { return visible_ && !caption_.isEmpty(); }
+    bool shows() const { return visible_ && !caption_.isEmpty(); }
 
 private:
     QString caption_;
     int angle_;
     bool visible_ = true;
-    TChartFont font_;
+    ChartFont font_;
 };
 
 // What an axis computes during a full redraw and keeps until the next one.
-struct TAxisLayout {
-    TAxisScale Scale;
-    int AxisLinePos = 0;
-    int LabelEdge = 0;  // plot-side edge of the label column
-    int TitleEdge = 0;  // plot-side edge of the title column
-    double LabelStep = 0;
-    std::vector<int> Ticks;  // label pixels in drawing order
+struct AxisLayout {
+    AxisScale scale;
+    int axisLinePos = 0;
+    int labelEdge = 0;  // plot-side edge of the label column
+    int titleEdge = 0;  // plot-side edge of the title column
+    double labelStep = 0;
+    std::vector<int> ticks;  // label pixels in drawing order
 };
 
-class TChartAxis : public TChartObject {
+class ChartAxis : public ChartObject {
 public:
-    explicit TChartAxis(TAxisPlace place);
+    explicit ChartAxis(AxisPlace place);
 
-    TAxisPlace Place() const { return place_; }
-    bool Horizontal() const { return place_ == TAxisPlace::Top || place_ == TAxisPlace::Bottom; }
+    AxisPlace place() const { return place_; }
+    bool horizontal() const { return place_ == AxisPlace::Top || place_ == AxisPlace::Bottom; }
     // True for the right and the top axis.
-    bool OtherSide() const { return place_ == TAxisPlace::Right || place_ == TAxisPlace::Top; }
-    bool IsDepthAxis() const { return place_ == TAxisPlace::Depth; }
+    bool otherSide() const { return place_ == AxisPlace::Right || place_ == AxisPlace::Top; }
+    bool isDepthAxis() const { return place_ == AxisPlace::Depth; }
 
     // --- scaling ---
-    // Automatic scaling takes the axis ends from the active series on it.
-    // Setting Automatic sets AutomaticMinimum and AutomaticMaximum with it.
-    bool Automatic() const { return automatic_; }
-    void SetAutomatic(bool value);
-    bool AutomaticMinimum() const { return automaticMinimum_; }
-    void SetAutomaticMinimum(bool value) { Assign(automaticMinimum_, value); }
-    bool AutomaticMaximum() const { return automaticMaximum_; }
-    void SetAutomaticMaximum(bool value) { Assign(automaticMaximum_, value); }
-    double Minimum() const { return minimum_; }
-    double Maximum() const { return maximum_; }
+    // automatic scaling takes the axis ends from the active series on it.
+    // Setting automatic sets automaticMinimum and automaticMaximum with it.
+    bool automatic() const { return automatic_; }
+    void setAutomatic(bool value);
+    bool automaticMinimum() const { return automaticMinimum_; }
+    bool automaticMaximum() const { return automaticMaximum_; }
+    double minimum() const { return minimum_; }
+    double maximum() const { return maximum_; }
     // Throws ChartException "Axis Minimum Value must be <= Maximum" when the
-    // value is above Maximum, and refuses values that are not finite; the
+    // value is above maximum, and refuses values that are not finite; the
     // axis keeps its previous value.
-    void SetMinimum(double value);
-    // Throws "Axis Maximum Value must be >= Minimum" when below Minimum.
-    void SetMaximum(double value);
+    void setMinimum(double value);
+    // Throws "Axis Maximum Value must be >= Minimum" when below minimum.
+    void setMaximum(double value);
     // Sets both at once (minimum <= maximum is required, with the minimum's
     // message) and turns automatic scaling off; handy when a new range lies
     // entirely beyond the old one.
-    void SetMinMax(double minimum, double maximum);
-    bool Inverted() const { return inverted_; }
-    void SetInverted(bool value) { Assign(inverted_, value); }
-    bool Visible() const { return visible_; }
-    void SetVisible(bool value) { Assign(visible_, value); }
+    void setMinMax(double minimum, double maximum);
+    bool inverted() const { return inverted_; }
+    void setInverted(bool value) { assign(inverted_, value); }
+    bool isVisible() const { return visible_; }
+    void setVisible(bool value) { assign(visible_, value); }
     // The label step when above 0; 0 chooses it from the room available.
-    double Increment() const { return increment_; }
-    void SetIncrement(double value);
-    double StartPosition() const { return startPosition_; }
-    void SetStartPosition(double percent);
-    double EndPosition() const { return endPosition_; }
-    void SetEndPosition(double percent);
-    double PositionPercent() const { return positionPercent_; }
-    void SetPositionPercent(double percent);
+    double increment() const { return increment_; }
+    void setIncrement(double value);
+    double startPosition() const { return startPosition_; }
+    double endPosition() const { return endPosition_; }
+    double positionPercent() const { return positionPercent_; }
 
     // --- labels ---
-    bool Labels() const { return labels_; }
-    void SetLabels(bool value) { Assign(labels_, value); }
-    TChartFont& LabelsFont() { return labelsFont_; }
-    const TChartFont& LabelsFont() const { return labelsFont_; }
+    bool labels() const { return labels_; }
+    ChartFont& labelsFont() { return labelsFont_; }
+    const ChartFont& labelsFont() const { return labelsFont_; }
     // Room for the labels in pixels; 0 measures the texts.
-    int LabelsSize() const { return labelsSize_; }
-    void SetLabelsSize(int value) { Assign(labelsSize_, value); }
+    int labelsSize() const { return labelsSize_; }
     // Gap between labels, percent of a label's size.
-    int LabelsSeparation() const { return labelsSeparation_; }
-    void SetLabelsSeparation(int value) { Assign(labelsSeparation_, value); }
-    bool LabelsOnAxis() const { return labelsOnAxis_; }
-    void SetLabelsOnAxis(bool value) { Assign(labelsOnAxis_, value); }
-    bool RoundFirstLabel() const { return roundFirstLabel_; }
-    void SetRoundFirstLabel(bool value) { Assign(roundFirstLabel_, value); }
+    int labelsSeparation() const { return labelsSeparation_; }
+    bool labelsOnAxis() const { return labelsOnAxis_; }
+    bool roundFirstLabel() const { return roundFirstLabel_; }
 
     // --- lines ---
-    TChartPen& Axis() { return axisPen_; }
-    const TChartPen& Axis() const { return axisPen_; }
-    TChartPen& Ticks() { return ticks_; }
-    const TChartPen& Ticks() const { return ticks_; }
-    int TickLength() const { return tickLength_; }
-    void SetTickLength(int value) { Assign(tickLength_, value); }
-    TChartPen& TicksInner() { return ticksInner_; }
-    const TChartPen& TicksInner() const { return ticksInner_; }
-    int TickInnerLength() const { return tickInnerLength_; }
-    void SetTickInnerLength(int value) { Assign(tickInnerLength_, value); }
-    TChartPen& MinorTicks() { return minorTicks_; }
-    const TChartPen& MinorTicks() const { return minorTicks_; }
-    int MinorTickLength() const { return minorTickLength_; }
-    void SetMinorTickLength(int value) { Assign(minorTickLength_, value); }
-    int MinorTickCount() const { return minorTickCount_; }
-    void SetMinorTickCount(int value) { Assign(minorTickCount_, value); }
-    // A grid pen coloured clDefault draws gray.
-    TChartPen& Grid() { return grid_; }
-    const TChartPen& Grid() const { return grid_; }
-    TChartPen& MinorGrid() { return minorGrid_; }
-    const TChartPen& MinorGrid() const { return minorGrid_; }
+    ChartPen& axis() { return axisPen_; }
+    const ChartPen& axis() const { return axisPen_; }
+    ChartPen& ticks() { return ticks_; }
+    const ChartPen& ticks() const { return ticks_; }
+    int tickLength() const { return tickLength_; }
+    ChartPen& ticksInner() { return ticksInner_; }
+    const ChartPen& ticksInner() const { return ticksInner_; }
+    int tickInnerLength() const { return tickInnerLength_; }
+    ChartPen& minorTicks() { return minorTicks_; }
+    const ChartPen& minorTicks() const { return minorTicks_; }
+    int minorTickLength() const { return minorTickLength_; }
+    int minorTickCount() const { return minorTickCount_; }
+    // A grid pen with an invalid colour draws gray.
+    ChartPen& grid() { return grid_; }
+    const ChartPen& grid() const { return grid_; }
+    ChartPen& minorGrid() { return minorGrid_; }
+    const ChartPen& minorGrid() const { return minorGrid_; }
 
     // --- title ---
-    TChartAxisTitle& Title() { return title_; }
-    const TChartAxisTitle& Title() const { return title_; }
+    AxisTitle& title() { return title_; }
+    const AxisTitle& title() const { return title_; }
     // Room for the title in pixels; 0 measures it.
-    int TitleSize() const { return titleSize_; }
-    void SetTitleSize(int value) { Assign(titleSize_, value); }
+    int titleSize() const { return titleSize_; }
 
     // --- conversions, on the layout of the most recent full redraw ---
     // (0 for every value before the chart's first full redraw or layout)
-    int CalcPosValue(double value) const { return layout_.Scale.CalcPosValue(value); }
-    int CalcSizeValue(double value) const { return layout_.Scale.CalcSizeValue(value); }
-    double CalcPosPoint(int pixel) const { return layout_.Scale.CalcPosPoint(pixel); }
+    int pixelOf(double value) const { return layout_.scale.pixelOf(value); }
+    int pixelLengthOf(double value) const { return layout_.scale.pixelLengthOf(value); }
+    double valueAt(int pixel) const { return layout_.scale.valueAt(pixel); }
 
     // --- used by the chart while it lays out and draws ---
-    const TAxisLayout& Layout() const { return layout_; }
-    TAxisLayout& Layout() { return layout_; }
+    const AxisLayout& layout() const { return layout_; }
+    AxisLayout& layout() { return layout_; }
     // Fixes the effective range for this redraw.
-    void ApplyRange(double minimum, double maximum);
-    // Places the pixel ends on the plot rectangle (StartPosition, EndPosition).
-    void ApplyPixelEnds(const TChartRect& plot);
+    void applyRange(double minimum, double maximum);
+    // Places the pixel ends on the plot rectangle (startPosition, endPosition).
+    void applyPixelEnds(const ChartRect& plot);
     // The rectangle left after this axis takes room for its title, labels
     // and ticks; records the title and label column edges.
-    TChartRect ReduceRect(const TChartRect& rect);
+    ChartRect reduceRect(const ChartRect& rect);
     // The label step for the current scale and label font.
-    double CalcLabelStep() const;
-    QString LabelText(double value) const { return axisLabelText(value); }
+    double labelStep() const;
+    QString labelText(double value) const { return axisLabelText(value); }
 
 private:
-    void ConnectParts();
-    int LabelExtent() const;
-    int WidestLabelWidth() const;
-    int TickRoom() const;
+    void connectParts();
+    int labelExtent() const;
+    int widestLabelWidth() const;
+    int tickRoom() const;
 
-    TAxisPlace place_;
+    AxisPlace place_;
     bool automatic_ = true;
     bool automaticMinimum_ = true;
     bool automaticMaximum_ = true;
@@ -185,27 +169,27 @@ private:
     double positionPercent_ = 0;
 
     bool labels_ = true;
-    TChartFont labelsFont_;
+    ChartFont labelsFont_;
     int labelsSize_ = 0;
     int labelsSeparation_ = 10;
     bool labelsOnAxis_ = true;
     bool roundFirstLabel_ = true;
 
-    TChartPen axisPen_{clBlack, 2};
-    TChartPen ticks_{clGray, 1};
+    ChartPen axisPen_{colours::black, 2};
+    ChartPen ticks_{colours::gray, 1};
     int tickLength_ = 4;
-    TChartPen ticksInner_{clGray, 1};
+    ChartPen ticksInner_{colours::gray, 1};
     int tickInnerLength_ = 0;
-    TChartPen minorTicks_{clGray, 1};
+    ChartPen minorTicks_{colours::gray, 1};
     int minorTickLength_ = 2;
     int minorTickCount_ = 3;
-    TChartPen grid_{clGray, 1, psDot};
-    TChartPen minorGrid_{clGray, 1, psDot, false};
+    ChartPen grid_{colours::gray, 1, Qt::DotLine};
+    ChartPen minorGrid_{colours::gray, 1, Qt::DotLine, false};
 
-    TChartAxisTitle title_;
+    AxisTitle title_;
     int titleSize_ = 0;
 
-    TAxisLayout layout_;
+    AxisLayout layout_;
 };
 
 }  // namespace morvane

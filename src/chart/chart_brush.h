@@ -1,37 +1,36 @@
 #pragma once
 // A fill: solid colour, no fill at all, or a two-colour pattern image.
 
-#include "chart_colors.h"
+#include "colours.h"
 #include "chart_object.h"
 
 #include <QImage>
 
 namespace morvane {
 
-enum TBrushStyle { bsSolid, bsClear };
 
-class TChartBrush : public TChartObject {
+class ChartBrush : public ChartObject {
 public:
-    explicit TChartBrush(TColor color = clWhite) : color_(color) {}
+    explicit ChartBrush(QColor color = colours::white) : color_(color) {}
 
-    TColor Color() const { return color_; }
-    void SetColor(TColor color) { Assign(color_, color); }
-    TBrushStyle Style() const { return style_; }
-    void SetStyle(TBrushStyle style) { Assign(style_, style); }
+    QColor color() const { return color_; }
+    void setColor(QColor color) { assign(color_, color); }
+    Qt::BrushStyle style() const { return style_; }
+    void setStyle(Qt::BrushStyle style) { assign(style_, style); }
     // A small monochrome pattern repeated over the fill; 1 bits take the
     // brush colour, 0 bits the colour of whatever is filled.
-    const QImage& Image() const { return image_; }
-    void SetImage(const QImage& image)
+    const QImage& image() const { return image_; }
+    void setImage(const QImage& image)
     {
         if (image_ == image)
             return;
         image_ = image;
-        Changed();
+        changed();
     }
 
 private:
-    TColor color_;
-    TBrushStyle style_ = bsSolid;
+    QColor color_;
+    Qt::BrushStyle style_ = Qt::SolidPattern;
     QImage image_;
 };
 

@@ -3,23 +3,28 @@
 #include <algorithm>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane {
 
-TChartFont::TChartFont(TColor color, int pixelHeight) : height_(pixelHeight), color_(color) {}
+ChartFont::ChartFont(QColor color, int pixelHeight)
+    : name_(u"Arial"_s), height_(pixelHeight), color_(color)
+{
+}
 
-void TChartFont::SetHeight(int pixels)
+void ChartFont::setHeight(int pixels)
 {
     // A negative height (the stored form of "character height") means the same.
-    Assign(height_, std::max(std::abs(pixels), 1));
+    assign(height_, std::max(std::abs(pixels), 1));
 }
 
-void TChartFont::SetSize(int points)
+void ChartFont::setSize(int points)
 {
     // Points to pixels at 96 per inch, halves rounded up: 8 -> 11, 10 -> 13.
-    SetHeight((std::abs(points) * 96 + 36) / 72);
+    setHeight((std::abs(points) * 96 + 36) / 72);
 }
 
-QFont TChartFont::ToQFont() const
+QFont ChartFont::toQFont() const
 {
     QFont font(name_);
     font.setPixelSize(height_);

@@ -3,7 +3,7 @@
 // that the layout does not depend on the screen's dots per inch: 8 points is
 // 11 pixels at 96 dots per inch.
 
-#include "chart_colors.h"
+#include "colours.h"
 #include "chart_object.h"
 
 #include <QFont>
@@ -11,29 +11,28 @@
 
 namespace morvane {
 
-class TChartFont : public TChartObject {
+class ChartFont : public ChartObject {
 public:
-    explicit TChartFont(TColor color = clBlack, int pixelHeight = 11);
+    explicit ChartFont(QColor color = colours::black, int pixelHeight = 11);
 
-    QString Name() const { return name_; }
-    void SetName(const QString& name) { Assign(name_, name); }
+    QString name() const { return name_; }
     // Character height in pixels.
-    int Height() const { return height_; }
-    void SetHeight(int pixels);
-    // Size in points at 96 dots per inch: SetSize(8) gives Height() 11.
-    void SetSize(int points);
-    bool Bold() const { return bold_; }
-    void SetBold(bool bold) { Assign(bold_, bold); }
-    TColor Color() const { return color_; }
-    void SetColor(TColor color) { Assign(color_, color); }
+    int height() const { return height_; }
+    void setHeight(int pixels);
+    // Size in points at 96 dots per inch: setSize(8) gives height() 11.
+    void setSize(int points);
+    bool bold() const { return bold_; }
+    void setBold(bool bold) { assign(bold_, bold); }
+    QColor color() const { return color_; }
+    void setColor(QColor color) { assign(color_, color); }
 
-    QFont ToQFont() const;
+    QFont toQFont() const;
 
 private:
-    QString name_ = QStringLiteral("Arial");
+    QString name_;
     int height_;
     bool bold_ = false;
-    TColor color_;
+    QColor color_;
 };
 
 }  // namespace morvane

@@ -1,7 +1,7 @@
 #pragma once
 // Base of everything a chart owns or shows (pens, fonts, axes, tools, walls,
 // titles, series). A property setter stores the new value and, only when it
-// differs from the old one, tells the owner through OnChange, which in the end
+// differs from the old one, tells the owner through onChange, which in the end
 // marks the chart for one full redraw.
 
 #include <functional>
@@ -16,30 +16,30 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-class TChartObject {
+class ChartObject {
 public:
-    TChartObject() = default;
-    TChartObject(const TChartObject&) = delete;
-    TChartObject& operator=(const TChartObject&) = delete;
-    virtual ~TChartObject() = default;
+    ChartObject() = default;
+    ChartObject(const ChartObject&) = delete;
+    ChartObject& operator=(const ChartObject&) = delete;
+    virtual ~ChartObject() = default;
 
     // Set by the owner; called after every effective change.
-    std::function<void()> OnChange;
+    std::function<void()> onChange;
 
 protected:
-    void Changed() const
+    void changed() const
     {
-        if (OnChange)
-            OnChange();
+        if (onChange)
+            onChange();
     }
 
     template <class T>
-    void Assign(T& field, const T& value)
+    void assign(T& field, const T& value)
     {
         if (field == value)
             return;
         field = value;
-        Changed();
+        changed();
     }
 };
 

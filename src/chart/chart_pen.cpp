@@ -4,11 +4,11 @@
 
 namespace morvane {
 
-TChartPen::TChartPen(TColor color, int width, TPenStyle style, bool visible)
+ChartPen::ChartPen(QColor color, int width, Qt::PenStyle style, bool visible)
     : color_(color), width_(std::max(width, 0)), style_(style), visible_(visible)
 {
 }
 
-void TChartPen::SetWidth(int width) { Assign(width_, std::max(width, 0)); }
+void ChartPen::setWidth(int width) { assign(width_, std::max(width, 0)); }
 
 }  // namespace morvane

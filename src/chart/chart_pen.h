@@ -1,43 +1,40 @@
 #pragma once
-// A chart pen: colour, width and dash style plus Visible, EndStyle and
-// SmallDots. How a pen turns into pixels is pen_painter.h.
+// A chart pen: colour, width and dash style plus isVisible, endStyle and
+// smallDots. How a pen turns into pixels is pen_painter.h.
 
-#include "chart_colors.h"
+#include "colours.h"
 #include "chart_object.h"
 
 namespace morvane {
 
-enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
-enum TPenEndStyle { esRound, esSquare, esFlat };
 
-class TChartPen : public TChartObject {
+class ChartPen : public ChartObject {
 public:
-    explicit TChartPen(TColor color = clBlack, int width = 1, TPenStyle style = psSolid,
+    explicit ChartPen(QColor color = colours::black, int width = 1, Qt::PenStyle style = Qt::SolidLine,
                        bool visible = true);
 
-    TColor Color() const { return color_; }
-    void SetColor(TColor color) { Assign(color_, color); }
-    int Width() const { return width_; }
+    QColor color() const { return color_; }
+    void setColor(QColor color) { assign(color_, color); }
+    int width() const { return width_; }
     // Negative widths are stored as 0 (a 1-pixel line).
-    void SetWidth(int width);
-    TPenStyle Style() const { return style_; }
-    void SetStyle(TPenStyle style) { Assign(style_, style); }
-    bool Visible() const { return visible_; }
-    void SetVisible(bool visible) { Assign(visible_, visible); }
-    TPenEndStyle EndStyle() const { return endStyle_; }
-    void SetEndStyle(TPenEndStyle endStyle) { Assign(endStyle_, endStyle); }
-    bool SmallDots() const { return smallDots_; }
-    void SetSmallDots(bool smallDots) { Assign(smallDots_, smallDots); }
+    void setWidth(int width);
+    Qt::PenStyle style() const { return style_; }
+    void setStyle(Qt::PenStyle style) { assign(style_, style); }
+    bool isVisible() const { return visible_; }
+    void setVisible(bool visible) { assign(visible_, visible); }
+    Qt::PenCapStyle endStyle() const { return endStyle_; }
+    void setEndStyle(Qt::PenCapStyle endStyle) { assign(endStyle_, endStyle); }
+    bool smallDots() const { return smallDots_; }
 
     // True when lines drawn with this pen leave a mark at all.
-    bool Draws() const { return visible_ && style_ != psClear && color_ != clNone; }
+    bool draws() const { return visible_ && style_ != Qt::NoPen && color_ != colours::none; }
 
 private:
-    TColor color_;
+    QColor color_;
     int width_;
-    TPenStyle style_;
+    Qt::PenStyle style_;
     bool visible_;
-    TPenEndStyle endStyle_ = esRound;
+    Qt::PenCapStyle endStyle_ = Qt::RoundCap;
     bool smallDots_ = false;
 };
 

@@ -6,13 +6,13 @@
 
 namespace morvane {
 
-bool RectsOverlap(const TChartRect& a, const TChartRect& b)
+bool rectsOverlap(const ChartRect& a, const ChartRect& b)
 {
-    return std::max(a.Left, b.Left) < std::min(a.Right, b.Right) &&
-           std::max(a.Top, b.Top) < std::min(a.Bottom, b.Bottom);
+    return std::max(a.left, b.left) < std::min(a.right, b.right) &&
+           std::max(a.top, b.top) < std::min(a.bottom, b.bottom);
 }
 
-int MulDiv(int a, int x, int divisor)
+int mulDiv(int a, int x, int divisor)
 {
     if (divisor == 0)
         return 0;
@@ -23,30 +23,30 @@ int MulDiv(int a, int x, int divisor)
     return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
-TChartRect NormalizePlotRect(TChartRect rect, int panelWidth, int panelHeight)
+ChartRect normalizePlotRect(ChartRect rect, int panelWidth, int panelHeight)
 {
-    rect.Left = std::max(rect.Left, 0);
-    rect.Top = std::max(rect.Top, 0);
-    if (rect.Right < rect.Left)
-        rect.Right = rect.Left + 1;
-    else if (rect.Right == rect.Left)
-        rect.Right = rect.Left + panelWidth;
-    if (rect.Bottom < rect.Top)
-        rect.Bottom = rect.Top + 1;
-    else if (rect.Bottom == rect.Top)
-        rect.Bottom = rect.Top + panelHeight;
+    rect.left = std::max(rect.left, 0);
+    rect.top = std::max(rect.top, 0);
+    if (rect.right < rect.left)
+        rect.right = rect.left + 1;
+    else if (rect.right == rect.left)
+        rect.right = rect.left + panelWidth;
+    if (rect.bottom < rect.top)
+        rect.bottom = rect.top + 1;
+    else if (rect.bottom == rect.top)
+        rect.bottom = rect.top + panelHeight;
     return rect;
 }
 
-TChartRect PlotRectFromMargins(int panelWidth, int panelHeight, int borderWidth,
-                               const TChartMargins& margins)
+ChartRect plotRectFromMargins(int panelWidth, int panelHeight, int borderWidth,
+                               const ChartMargins& margins)
 {
-    TChartRect rect;
-    rect.Left = borderWidth + MulDiv(margins.Left, panelWidth, 100);
-    rect.Top = borderWidth + MulDiv(margins.Top, panelHeight, 100);
-    rect.Right = panelWidth - borderWidth - MulDiv(margins.Right, panelWidth, 100);
-    rect.Bottom = panelHeight - borderWidth - MulDiv(margins.Bottom, panelHeight, 100);
-    return NormalizePlotRect(rect, panelWidth, panelHeight);
+    ChartRect rect;
+    rect.left = borderWidth + mulDiv(margins.left, panelWidth, 100);
+    rect.top = borderWidth + mulDiv(margins.top, panelHeight, 100);
+    rect.right = panelWidth - borderWidth - mulDiv(margins.right, panelWidth, 100);
+    rect.bottom = panelHeight - borderWidth - mulDiv(margins.bottom, panelHeight, 100);
+    return normalizePlotRect(rect, panelWidth, panelHeight);
 }
 
 }  // namespace morvane

@@ -8,23 +8,23 @@
 
 namespace morvane {
 
-TChartSeries::TChartSeries(QObject* owner) : QObject(owner) {}
+ChartSeries::ChartSeries(QObject* owner) : QObject(owner) {}
 
-TChartSeries::~TChartSeries()
+ChartSeries::~ChartSeries()
 {
     if (parentChart_)
-        parentChart_->RemoveSeries(this);
+        parentChart_->removeSeries(this);
 }
 
-void TChartSeries::SetParentChart(TChart* chart)
+void ChartSeries::setParentChart(Chart* chart)
 {
     if (chart)
-        chart->AddSeries(this);
+        chart->addSeries(this);
     else if (parentChart_)
-        parentChart_->RemoveSeries(this);
+        parentChart_->removeSeries(this);
 }
 
-int TChartSeries::AddXY(double x, double y, const QString& label, TColor color)
+int ChartSeries::addPoint(double x, double y, const QString& label, QColor color)
 {
     // The points are kept sorted by X; a NaN has no place in that order.
     if (std::isnan(x))
@@ -33,19 +33,19 @@ int TChartSeries::AddXY(double x, double y, const QString& label, TColor color)
     const auto index = std::distance(xValues_.begin(), place);
     xValues_.insert(place, x);
     yValues_.insert(yValues_.begin() + index, y);
-    if (color != clDefault && colors_.empty())
-        colors_.assign(xValues_.size() - 1, clDefault);
+    if (color != QColor() && colors_.empty())
+        colors_.assign(xValues_.size() - 1, QColor());
     if (!colors_.empty())
         colors_.insert(colors_.begin() + index, color);
     if (!label.isEmpty() && labels_.empty())
         labels_.assign(xValues_.size() - 1, QString());
     if (!labels_.empty())
         labels_.insert(labels_.begin() + index, label);
-    Changed();
+    changed();
     return static_cast<int>(index);
 }
 
-void TChartSeries::Clear()
+void ChartSeries::clear()
 {
     if (xValues_.empty())
         return;
@@ -53,66 +53,66 @@ void TChartSeries::Clear()
     yValues_.clear();
     colors_.clear();
     labels_.clear();
-    Changed();
+    changed();
 }
 
-QString TChartSeries::Label(int index) const
+QString ChartSeries::label(int index) const
 {
     return labels_.empty() ? QString() : labels_.at(static_cast<std::size_t>(index));
 }
 
-TColor TChartSeries::PointColor(int index) const
+QColor ChartSeries::pointColor(int index) const
 {
     if (!colors_.empty()) {
-        const TColor own = colors_.at(static_cast<std::size_t>(index));
-        if (own != clDefault)
+        const QColor own = colors_.at(static_cast<std::size_t>(index));
+        if (own != QColor())
             return own;
     }
     if (colorEachPoint_)
-        return DefaultSeriesPalette[static_cast<std::size_t>(index) % DefaultSeriesPalette.size()];
+        return colours::seriesPalette[static_cast<std::size_t>(index) % colours::seriesPalette.size()];
     return seriesColor_;
 }
 
-TChartAxis* TChartSeries::GetHorizAxis() const
+ChartAxis* ChartSeries::horizontalAxis() const
 {
     if (!parentChart_)
         return nullptr;
-    return horizAxis_ == aTopAxis ? &parentChart_->TopAxis() : &parentChart_->BottomAxis();
+    return horizAxis_ == HorizontalAxisSide::Top ? &parentChart_->topAxis() : &parentChart_->bottomAxis();
 }
 
-TChartAxis* TChartSeries::GetVertAxis() const
+ChartAxis* ChartSeries::verticalAxis() const
 {
     if (!parentChart_)
         return nullptr;
-    return vertAxis_ == aRightAxis ? &parentChart_->RightAxis() : &parentChart_->LeftAxis();
+    return vertAxis_ == VerticalAxisSide::Right ? &parentChart_->rightAxis() : &parentChart_->leftAxis();
 }
 
-bool TChartSeries::UsesAxis(const TChartAxis& axis) const
+bool ChartSeries::usesAxis(const ChartAxis& axis) const
 {
     if (!parentChart_)
         return false;
-    const bool both = horizAxis_ == aBothHorizAxis || vertAxis_ == aBothVertAxis;
-    if (&axis == GetHorizAxis() || &axis == GetVertAxis())
+    const bool both = horizAxis_ == HorizontalAxisSide::Both || vertAxis_ == VerticalAxisSide::Both;
+    if (&axis == horizontalAxis() || &axis == verticalAxis())
         return true;
     if (!both)
         return false;
-    return (horizAxis_ == aBothHorizAxis && &axis == &parentChart_->TopAxis()) ||
-           (vertAxis_ == aBothVertAxis && &axis == &parentChart_->RightAxis());
+    return (horizAxis_ == HorizontalAxisSide::Both && &axis == &parentChart_->topAxis()) ||
+           (vertAxis_ == VerticalAxisSide::Both && &axis == &parentChart_->rightAxis());
 }
 
-int TChartSeries::CalcXPosValue(double value) const
+int ChartSeries::xPixelOf(double value) const
 {
-    const TChartAxis* axis = GetHorizAxis();
-    return axis ? axis->CalcPosValue(value) : 0;
+    const ChartAxis* axis = horizontalAxis();
+    return axis ? axis->pixelOf(value) : 0;
 }
 
-int TChartSeries::CalcYPosValue(double value) const
+int ChartSeries::yPixelOf(double value) const
 {
-    const TChartAxis* axis = GetVertAxis();
-    return axis ? axis->CalcPosValue(value) : 0;
+    const ChartAxis* axis = verticalAxis();
+    return axis ? axis->pixelOf(value) : 0;
 }
 
-bool TChartSeries::XExtent(double& minimum, double& maximum) const
+bool ChartSeries::xExtent(double& minimum, double& maximum) const
 {
     if (xValues_.empty())
         return false;
@@ -121,7 +121,7 @@ bool TChartSeries::XExtent(double& minimum, double& maximum) const
     return true;
 }
 
-bool TChartSeries::YExtent(double& minimum, double& maximum) const
+bool ChartSeries::yExtent(double& minimum, double& maximum) const
 {
     if (yValues_.empty())
         return false;

@@ -4,48 +4,50 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane {
 
-TChartTitle::TChartTitle()
+ChartTitle::ChartTitle()
 {
-    font_.OnChange = [this] { Changed(); };
+    font_.onChange = [this] { changed(); };
 }
 
-void TChartTitle::DrawLines(QPainter& painter, int boxLeft, int boxWidth, int top) const
+void ChartTitle::drawLines(QPainter& painter, int boxLeft, int boxWidth, int top) const
 {
-    const QFont font = font_.ToQFont();
-    const int height = TextHeight(font);
+    const QFont font = font_.toQFont();
+    const int height = textHeight(font);
     painter.save();
     painter.setFont(font);
-    painter.setPen(ToQColor(font_.Color()));
+    painter.setPen(font_.color());
     for (const QString& line : text_) {
-        const int left = boxLeft + (boxWidth - TextWidth(font, line)) / 2;
-        painter.drawText(QPoint(left, top + TextAscent(font)), line);
+        const int left = boxLeft + (boxWidth - textWidth(font, line)) / 2;
+        painter.drawText(QPoint(left, top + textAscent(font)), line);
         top += height;
     }
     painter.restore();
 }
 
-TChartRect TChartTitle::DrawAbove(QPainter* painter, const TChartRect& room) const
+ChartRect ChartTitle::drawAbove(QPainter* painter, const ChartRect& room) const
 {
-    if (!HasText() || customPosition_)
+    if (!hasText() || customPosition_)
         return room;
     if (painter)
-        DrawLines(*painter, room.Left, room.Width(), room.Top);
-    TChartRect rest = room;
-    rest.Top += TextHeight(font_.ToQFont()) * static_cast<int>(text_.size());
+        drawLines(*painter, room.left, room.width(), room.top);
+    ChartRect rest = room;
+    rest.top += textHeight(font_.toQFont()) * static_cast<int>(text_.size());
     return rest;
 }
 
-void TChartTitle::DrawAtPosition(QPainter& painter) const
+void ChartTitle::drawAtPosition(QPainter& painter) const
 {
-    if (!HasText() || !customPosition_)
+    if (!hasText() || !customPosition_)
         return;
-    const QFont font = font_.ToQFont();
+    const QFont font = font_.toQFont();
     int widest = 0;
     for (const QString& line : text_)
-        widest = std::max(widest, TextWidth(font, line));
-    DrawLines(painter, left_, widest + TextWidth(font, QStringLiteral("W")), top_);
+        widest = std::max(widest, textWidth(font, line));
+    drawLines(painter, left_, widest + textWidth(font, u"W"_s), top_);
 }
 
 }  // namespace morvane

@@ -9,23 +9,23 @@
 
 namespace morvane {
 
-class TChart;
+class Chart;
 
-enum class TChartToolEvent { BeforeDraw, BeforeSeries, AfterDraw };
+enum class ChartToolEvent { BeforeDraw, BeforeSeries, AfterDraw };
 
-class TChartTool : public TChartObject {
+class ChartTool : public ChartObject {
 public:
-    explicit TChartTool(TChart& chart) : chart_(chart) {}
+    explicit ChartTool(Chart& chart) : chart_(chart) {}
 
-    TChart& ParentChart() const { return chart_; }
+    Chart& parentChart() const { return chart_; }
     // An inactive tool gets no calls and so draws nothing.
-    bool Active() const { return active_; }
-    void SetActive(bool active) { Assign(active_, active); }
+    bool isActive() const { return active_; }
+    void setActive(bool active) { assign(active_, active); }
 
-    virtual void ChartEvent(TChartToolEvent event, QPainter& painter, const TChartRect& plot) = 0;
+    virtual void chartEvent(ChartToolEvent event, QPainter& painter, const ChartRect& plot) = 0;
 
 private:
-    TChart& chart_;
+    Chart& chart_;
     bool active_ = true;
 };
 

@@ -11,25 +11,25 @@ namespace morvane {
 namespace {
 
 // On/off run lengths of each dash style for a 1-pixel pen.
-std::vector<int> DashPattern(TPenStyle style)
+std::vector<int> DashPattern(Qt::PenStyle style)
 {
     switch (style) {
-    case psDash:
+    case Qt::DashLine:
         return {6, 2};
-    case psDot:
+    case Qt::DotLine:
         return {1, 1};
-    case psDashDot:
+    case Qt::DashDotLine:
         return {6, 2, 1, 2};
-    case psDashDotDot:
+    case Qt::DashDotDotLine:
         return {6, 2, 1, 2, 1, 2};
     default:
         return {};
     }
 }
 
-QColor PenColor(const TChartPen& pen, TColor defaultColor)
+QColor penColor(const ChartPen& pen, QColor defaultColor)
 {
-    return ToQColor(pen.Color() == clDefault ? defaultColor : pen.Color());
+    return pen.color() == QColor() ? defaultColor : pen.color();
 }
 
 // A run of pixels along the line: [first, first + length) in the line's
@@ -42,7 +42,7 @@ QRect RunRect(bool horizontal, int first, int length, int acrossFirst, int thick
 
 // Fills the covered pixels [lo, hi) of a straight axis-aligned line, walking
 // the dash pattern from the start point `start` in direction `step`.
-void FillDashedRuns(QPainter& painter, const QColor& color, bool horizontal, int lo, int hi,
+void fillDashedRuns(QPainter& painter, const QColor& color, bool horizontal, int lo, int hi,
                     bool forward, int acrossFirst, int thickness, const std::vector<int>& pattern,
                     int scale)
 {
@@ -65,7 +65,7 @@ void FillDashedRuns(QPainter& painter, const QColor& color, bool horizontal, int
 // Fills the pixels whose centres lie inside the circle inscribed in `box`
 // (a square), row by row, so round line ends are the same on every paint
 // engine.
-void FillDisc(QPainter& painter, const QColor& color, const QRect& box)
+void fillDisc(QPainter& painter, const QColor& color, const QRect& box)
 {
     const double radius = box.width() / 2.0;
     const double centreX = box.left() + radius;
@@ -80,74 +80,48 @@ void FillDisc(QPainter& painter, const QColor& color, const QRect& box)
     }
 }
 
-void DrawAxisAlignedLine(QPainter& painter, const TChartPen& pen, const QColor& color,
+void drawAxisAlignedLine(QPainter& painter, const ChartPen& pen, const QColor& color,
                          bool horizontal, int across, int a, int b)
 {
     const bool forward = a <= b;
     int lo = forward ? a : b + 1;
     int hi = forward ? b : a + 1;
     const std::vector<int> pattern =
-        pen.SmallDots() && pen.Width() < 2 ? std::vector<int>{1, 1} : DashPattern(pen.Style());
-    if (pen.Width() < 2) {
-        FillDashedRuns(painter, color, horizontal, lo, hi, forward, across, 1, pattern, 1);
+        pen.smallDots() && pen.width() < 2 ? std::vector<int>{1, 1} : DashPattern(pen.style());
+    if (pen.width() < 2) {
+        fillDashedRuns(painter, color, horizontal, lo, hi, forward, across, 1, pattern, 1);
         return;
     }
-    const int width = pen.Width();
+    const int width = pen.width();
     const int half = width / 2;
     const int acrossFirst = across - half;
-    if (pen.EndStyle() == esSquare) {
+    if (pen.endStyle() == Qt::SquareCap) {
         lo -= half;
         hi += half;
     }
-    FillDashedRuns(painter, color, horizontal, lo, hi, forward, acrossFirst, width, pattern,
+    fillDashedRuns(painter, color, horizontal, lo, hi, forward, acrossFirst, width, pattern,
                    width);
-    if (pen.EndStyle() == esRound) {
+    if (pen.endStyle() == Qt::RoundCap) {
         for (int end : {a, b}) {
             const QRect box = horizontal ? QRect(end - half, acrossFirst, width, width)
                                          : QRect(acrossFirst, end - half, width, width);
-            FillDisc(painter, color, box);
+            fillDisc(painter, color, box);
         }
     }
 }
 
-Qt::PenStyle QtStyle(TPenStyle style)
-{
-    switch (style) {
-    case psDash:
-        return Qt::DashLine;
-    case psDot:
-        return Qt::DotLine;
-    case psDashDot:
-        return Qt::DashDotLine;
-    case psDashDotDot:
-        return Qt::DashDotDotLine;
-    case psClear:
-        return Qt::NoPen;
-    default:
-        return Qt::SolidLine;
-    }
-}
-
-void DrawSlantedLine(QPainter& painter, const TChartPen& pen, const QColor& color, QPoint from,
+void drawSlantedLine(QPainter& painter, const ChartPen& pen, const QColor& color, QPoint from,
                      QPoint to)
 {
     QPen qpen(color);
-    qpen.setStyle(QtStyle(pen.Style()));
-    qpen.setWidth(pen.Width() < 2 ? 0 : pen.Width());
-    switch (pen.EndStyle()) {
-    case esRound:
-        qpen.setCapStyle(Qt::RoundCap);
-        qpen.setJoinStyle(Qt::RoundJoin);
-        break;
-    case esSquare:
-        qpen.setCapStyle(Qt::SquareCap);
-        qpen.setJoinStyle(Qt::BevelJoin);
-        break;
-    case esFlat:
-        qpen.setCapStyle(Qt::FlatCap);
-        qpen.setJoinStyle(Qt::MiterJoin);
-        break;
-    }
+    qpen.setStyle(pen.style());
+    qpen.setWidth(pen.width() < 2 ? 0 : pen.width());
+    // Each end style has its join: round ends round joins, square ends
+    // bevelled joins, flat ends mitred joins.
+    qpen.setCapStyle(pen.endStyle());
+    qpen.setJoinStyle(pen.endStyle() == Qt::RoundCap    ? Qt::RoundJoin
+                      : pen.endStyle() == Qt::SquareCap ? Qt::BevelJoin
+                                                        : Qt::MiterJoin);
     painter.save();
     painter.setPen(qpen);
     painter.drawLine(from, to);
@@ -156,34 +130,34 @@ void DrawSlantedLine(QPainter& painter, const TChartPen& pen, const QColor& colo
 
 }  // namespace
 
-void DrawPenLine(QPainter& painter, const TChartPen& pen, QPoint from, QPoint to,
-                 TColor defaultColor)
+void drawPenLine(QPainter& painter, const ChartPen& pen, QPoint from, QPoint to,
+                 QColor defaultColor)
 {
-    if (!pen.Draws())
+    if (!pen.draws())
         return;
-    const QColor color = PenColor(pen, defaultColor);
+    const QColor color = penColor(pen, defaultColor);
     if (from.y() == to.y())
-        DrawAxisAlignedLine(painter, pen, color, true, from.y(), from.x(), to.x());
+        drawAxisAlignedLine(painter, pen, color, true, from.y(), from.x(), to.x());
     else if (from.x() == to.x())
-        DrawAxisAlignedLine(painter, pen, color, false, from.x(), from.y(), to.y());
+        drawAxisAlignedLine(painter, pen, color, false, from.x(), from.y(), to.y());
     else
-        DrawSlantedLine(painter, pen, color, from, to);
+        drawSlantedLine(painter, pen, color, from, to);
 }
 
-void DrawPenFrame(QPainter& painter, const TChartPen& pen, QPoint topLeft, QPoint bottomRight,
-                  TColor defaultColor)
+void drawPenFrame(QPainter& painter, const ChartPen& pen, QPoint topLeft, QPoint bottomRight,
+                  QColor defaultColor)
 {
     const QPoint topRight(bottomRight.x(), topLeft.y());
     const QPoint bottomLeft(topLeft.x(), bottomRight.y());
-    DrawPenPolygonOutline(painter, pen, QPolygon({topLeft, topRight, bottomRight, bottomLeft}),
+    drawPenPolygonOutline(painter, pen, QPolygon({topLeft, topRight, bottomRight, bottomLeft}),
                           defaultColor);
 }
 
-void DrawPenPolygonOutline(QPainter& painter, const TChartPen& pen, const QPolygon& polygon,
-                           TColor defaultColor)
+void drawPenPolygonOutline(QPainter& painter, const ChartPen& pen, const QPolygon& polygon,
+                           QColor defaultColor)
 {
     for (int i = 0; i < polygon.size(); ++i)
-        DrawPenLine(painter, pen, polygon[i], polygon[(i + 1) % polygon.size()], defaultColor);
+        drawPenLine(painter, pen, polygon[i], polygon[(i + 1) % polygon.size()], defaultColor);
 }
 
 }  // namespace morvane

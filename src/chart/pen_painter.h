@@ -5,15 +5,15 @@
 //
 // Coverage of a horizontal line from (a, p) to (b, p); vertical lines are the
 // same with rows and columns swapped:
-// - Pen width below 2: a 1-pixel line in the pen's style. It covers the start
+// - pen width below 2: a 1-pixel line in the pen's style. It covers the start
 //   pixel and stops before the end pixel (a..b-1 when a <= b, b+1..a when
 //   a > b), so joined lines never paint a pixel twice. Dotted lines
 //   alternate pixels, starting with a painted pixel at the start point; so
-//   does any 1-pixel pen with SmallDots set.
-// - Pen width w of 2 or more: rows p - w/2 .. p - w/2 + w - 1 (w/2 is integer
+//   does any 1-pixel pen with smallDots set.
+// - pen width w of 2 or more: rows p - w/2 .. p - w/2 + w - 1 (w/2 is integer
 //   division): width 14 at row 33 covers rows 26..39, width 3 at row 328
-//   covers 327..329. Along the line, esFlat covers the same columns as a
-//   1-pixel line, esSquare adds w/2 columns at each end, esRound adds at
+//   covers 327..329. Along the line, Qt::FlatCap covers the same columns as a
+//   1-pixel line, Qt::SquareCap adds w/2 columns at each end, Qt::RoundCap adds at
 //   each end point a disc: the pixels whose centres lie in the circle
 //   inscribed in the w x w square on rows p - w/2 .. and columns
 //   end - w/2 .. (for w of 2 or 3 that is the whole square). Dashed styles
@@ -28,18 +28,18 @@
 
 namespace morvane {
 
-// Draws one line with the pen; nothing when the pen does not draw.
-// A pen colour of clDefault draws defaultColor.
-void DrawPenLine(QPainter& painter, const TChartPen& pen, QPoint from, QPoint to,
-                 TColor defaultColor = clBlack);
+// draws one line with the pen; nothing when the pen does not draw.
+// An invalid pen colour draws defaultColor.
+void drawPenLine(QPainter& painter, const ChartPen& pen, QPoint from, QPoint to,
+                 QColor defaultColor = colours::black);
 
-// Draws the outline of the rectangle whose corner pixels are topLeft and
+// draws the outline of the rectangle whose corner pixels are topLeft and
 // bottomRight (both included).
-void DrawPenFrame(QPainter& painter, const TChartPen& pen, QPoint topLeft, QPoint bottomRight,
-                  TColor defaultColor = clBlack);
+void drawPenFrame(QPainter& painter, const ChartPen& pen, QPoint topLeft, QPoint bottomRight,
+                  QColor defaultColor = colours::black);
 
-// Draws the closed outline of a polygon, one line per edge.
-void DrawPenPolygonOutline(QPainter& painter, const TChartPen& pen, const QPolygon& polygon,
-                           TColor defaultColor = clBlack);
+// draws the closed outline of a polygon, one line per edge.
+void drawPenPolygonOutline(QPainter& painter, const ChartPen& pen, const QPolygon& polygon,
+                           QColor defaultColor = colours::black);
 
 }  // namespace morvane

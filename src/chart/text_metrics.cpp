@@ -4,13 +4,13 @@
 
 namespace morvane {
 
-int TextHeight(const QFont& font) { return QFontMetrics(font).height(); }
+int textHeight(const QFont& font) { return QFontMetrics(font).height(); }
 
-int TextWidth(const QFont& font, const QString& text)
+int textWidth(const QFont& font, const QString& text)
 {
     return QFontMetrics(font).horizontalAdvance(text);
 }
 
-int TextAscent(const QFont& font) { return QFontMetrics(font).ascent(); }
+int textAscent(const QFont& font) { return QFontMetrics(font).ascent(); }
 
 }  // namespace morvane

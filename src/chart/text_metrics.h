@@ -1,5 +1,5 @@
 #pragma once
-// Text measurement for chart layout. "The height of W" in a font is
+// text measurement for chart layout. "The height of W" in a font is
 // QFontMetrics::height() (ascent + descent): the height of a text cell, the
 // same for every text of the font. Widths are horizontal advances, so texts
 // placed side by side line up.
@@ -9,8 +9,8 @@
 
 namespace morvane {
 
-int TextHeight(const QFont& font);
-int TextWidth(const QFont& font, const QString& text);
-int TextAscent(const QFont& font);
+int textHeight(const QFont& font);
+int textWidth(const QFont& font, const QString& text);
+int textAscent(const QFont& font);
 
 }  // namespace morvane

@@ -1,6 +1,6 @@
 #pragma once
 // Test helpers: an error reporter that records the boxes instead of showing
-// them, and a main() that runs a QTest class inside a TApplication with the
+// them, and a main() that runs a QTest class inside a Application with the
 // program's own fonts, as the program runs.
 
 #include <QList>
@@ -28,7 +28,7 @@ public:
 #define MORVANE_APP_TEST_MAIN(TestClass)                    \
     int main(int argc, char** argv)                         \
     {                                                       \
-        morvane::TApplication application(argc, argv);      \
+        morvane::Application application(argc, argv);      \
         morvane::loadBundledFonts();                        \
         TestClass test;                                     \
         return QTest::qExec(&test, argc, argv);             \

@@ -11,6 +11,7 @@
 #include "number_format_settings.h"
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 class TestAppTexts : public QObject {
     Q_OBJECT
@@ -89,7 +90,7 @@ private slots:
         QFETCH(quint64, address);
         QFETCH(QString, message);
         QFETCH(QString, text);
-        QCOMPARE(applicationErrorText(className, QStringLiteral("morvane"), address, message),
+        QCOMPARE(applicationErrorText(className, u"morvane"_s, address, message),
                  text);
     }
 

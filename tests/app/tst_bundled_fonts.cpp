@@ -14,6 +14,7 @@
 #include "window_font.h"
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 class TestBundledFonts : public QObject {
     Q_OBJECT
@@ -34,8 +35,8 @@ private slots:
     void bothFacesAreRegistered()
     {
         const QStringList styles = QFontDatabase::styles(bundledSansFamily());
-        QVERIFY(styles.contains(QStringLiteral("Regular")));
-        QVERIFY(styles.contains(QStringLiteral("Bold")));
+        QVERIFY(styles.contains(u"Regular"_s));
+        QVERIFY(styles.contains(u"Bold"_s));
     }
 
     void everyRequestedFaceResolvesToTheBundledFamily_data()
@@ -74,14 +75,14 @@ private slots:
         QPainter painter(&image);
         painter.setFont(windowFont(13, true));
         painter.setPen(Qt::black);
-        painter.drawText(QPoint(2, 15), QStringLiteral("Recalculate"));
+        painter.drawText(QPoint(2, 15), u"Recalculate"_s);
         painter.end();
         int dark = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
                 dark += qGray(image.pixel(x, y)) < 96;
         QVERIFY(dark > 60);
-        QVERIFY(QFontMetrics(windowFont(13, true)).horizontalAdvance(QStringLiteral("600")) > 0);
+        QVERIFY(QFontMetrics(windowFont(13, true)).horizontalAdvance(u"600"_s) > 0);
     }
 
     // There is no other font to borrow a missing character from.

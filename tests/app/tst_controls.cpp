@@ -1,6 +1,5 @@
-// The window's own controls on their own: the image control that makes its
-// picture only when shown, the tab strip that takes its colour only when
-// shown, and the hand-drawn edit frame.
+// The window's own controls on their own: the picture view that makes its
+// picture only when shown, and the hand-drawn edit frame.
 
 #include <QLineEdit>
 #include <QPainter>
@@ -9,16 +8,14 @@
 #include <memory>
 
 #include "capturing_reporter.h"
-#include "image.h"
+#include "picture_view.h"
 #include "labeled_edit.h"
-#include "tab_set.h"
 #include "window_font.h"
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 namespace {
-
-const QColor kMoneyGreen(192, 220, 192);
 
 // A picture source that records how often, and for what, it was asked.
 struct CountingSource {
@@ -27,7 +24,7 @@ struct CountingSource {
     qreal lastRatio = 0;
     bool giveNothing = false;
 
-    TImage::PictureSource source()
+    PictureView::PictureSource source()
     {
         return [this](QSize size, qreal ratio) {
             ++calls;
@@ -48,9 +45,8 @@ std::unique_ptr<QLineEdit> styleSheetEdit(QWidget* parent, const QString& text)
 {
     auto edit = std::make_unique<QLineEdit>(text, parent);
     edit->setFont(windowFont());
-    edit->setStyleSheet(QStringLiteral(
-        "QLineEdit { border: 1px solid black; background: white; color: black;"
-        " padding: 0px 1px; }"));
+    edit->setStyleSheet(u"QLineEdit { border: 1px solid black; background: white; color: black;"
+        " padding: 0px 1px; }"_s);
     return edit;
 }
 
@@ -64,7 +60,7 @@ private slots:
     {
         QWidget window;
         CountingSource counting;
-        auto* image = new TImage(&window, QStringLiteral("Image"), QRect(3, 4, 20, 30));
+        auto* image = new PictureView(&window, u"Image"_s, QRect(3, 4, 20, 30));
         image->setPictureSource(counting.source());
         QCOMPARE(counting.calls, 0);
 
@@ -85,7 +81,7 @@ private slots:
 
     void imagePictureHasDevicePixelsAndRatio()
     {
-        TImage image(nullptr, QStringLiteral("Image"), QRect(0, 0, 10, 12));
+        PictureView image(nullptr, u"Image"_s, QRect(0, 0, 10, 12));
         CountingSource counting;
         image.setPictureSource(counting.source());
         const QPixmap picture = image.picture();
@@ -97,7 +93,7 @@ private slots:
 
     void imageSourceThatGivesNothingIsNotAskedAgain()
     {
-        TImage image(nullptr, QStringLiteral("Image"), QRect(0, 0, 10, 12));
+        PictureView image(nullptr, u"Image"_s, QRect(0, 0, 10, 12));
         CountingSource counting;
         counting.giveNothing = true;
         image.setPictureSource(counting.source());
@@ -108,7 +104,7 @@ private slots:
 
     void imageWithANewSourceMakesANewPicture()
     {
-        TImage image(nullptr, QStringLiteral("Image"), QRect(0, 0, 10, 12));
+        PictureView image(nullptr, u"Image"_s, QRect(0, 0, 10, 12));
         CountingSource first;
         CountingSource second;
         image.setPictureSource(first.source());
@@ -121,28 +117,8 @@ private slots:
 
     void imageWithoutSourceIsEmpty()
     {
-        TImage image(nullptr, QStringLiteral("Image"), QRect(0, 0, 10, 12));
+        PictureView image(nullptr, u"Image"_s, QRect(0, 0, 10, 12));
         QVERIFY(image.picture().isNull());
-    }
-
-    void tabStripTakesItsColourWhenFirstShown()
-    {
-        QWidget window;
-        window.resize(300, 40);
-        auto* tabs = new TTabSet(&window, QStringLiteral("Tabs"), QRect(0, 0, 300, 24),
-                                 kMoneyGreen);
-        tabs->addTab(QStringLiteral("Soil 1"));
-        tabs->addTab(QStringLiteral("Soil 2"));
-        QCOMPARE(tabs->selectedTabColour(), kMoneyGreen);
-        QVERIFY(tabs->styleSheet().isEmpty());
-
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QImage strip = tabs->grab().toImage();
-        const QRect selected = tabs->tabRect(0);
-        const QRect other = tabs->tabRect(1);
-        QCOMPARE(strip.pixelColor(selected.left() + 4, selected.center().y()), kMoneyGreen);
-        QVERIFY(strip.pixelColor(other.left() + 4, other.center().y()) != kMoneyGreen);
     }
 
     void editLooksLikeTheStyleSheetEdit_data()
@@ -160,8 +136,8 @@ private slots:
         QFETCH(bool, focused);
         QWidget window;
         window.resize(200, 80);
-        auto* edit = new TLabeledEdit(&window, QStringLiteral("Edit"), QRect(10, 30, 161, 19),
-                                      QStringLiteral("Caption"), LabelStyle{}, text);
+        auto* edit = new LabeledEdit(&window, u"Edit"_s, QRect(10, 30, 161, 19),
+                                      u"Caption"_s, LabelStyle{}, text);
         const auto reference = styleSheetEdit(&window, text);
         reference->setGeometry(10, 55, 161, 19);
         window.show();

@@ -13,6 +13,7 @@
 #include "capturing_reporter.h"
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -24,7 +25,7 @@ const QString kCalculator = QStringLiteral(MORVANE_CALC_NAME);
 QString entryValue(const QString& key)
 {
     QSettings entry(kDesktopEntry, QSettings::IniFormat);
-    return entry.value(QStringLiteral("Desktop Entry/") + key).toString();
+    return entry.value(u"Desktop Entry/"_s + key).toString();
 }
 
 QString metainfoText()
@@ -37,7 +38,7 @@ QString metainfoText()
 QStringList metainfoValues(const QString& tag)
 {
     QStringList values;
-    const QRegularExpression element(QStringLiteral("<%1(?: [^>]*)?>([^<]*)</%1>").arg(tag));
+    const QRegularExpression element(u"<%1(?: [^>]*)?>([^<]*)</%1>"_s.arg(tag));
     for (const auto& match : element.globalMatch(metainfoText()))
         values.append(match.captured(1));
     return values;
@@ -52,26 +53,26 @@ private slots:
     void entryIsNamedForTheProgramsId()
     {
         QCOMPARE(QFileInfo(kDesktopEntry).fileName(),
-                 QGuiApplication::desktopFileName() + QStringLiteral(".desktop"));
-        QCOMPARE(entryValue(QStringLiteral("Icon")), QGuiApplication::desktopFileName());
+                 QGuiApplication::desktopFileName() + u".desktop"_s);
+        QCOMPARE(entryValue(u"Icon"_s), QGuiApplication::desktopFileName());
     }
 
     void entryStartsTheProgramAndKnowsItsWindows()
     {
-        QCOMPARE(entryValue(QStringLiteral("Exec")), kProgram);
+        QCOMPARE(entryValue(u"Exec"_s), kProgram);
         // The window class is the application name, the title the program
         // takes from its installed file name.
-        QCOMPARE(entryValue(QStringLiteral("StartupWMClass")),
-                 applicationTitleFromFileName(QStringLiteral("/usr/bin/") + kProgram));
+        QCOMPARE(entryValue(u"StartupWMClass"_s),
+                 applicationTitleFromFileName(u"/usr/bin/"_s + kProgram));
     }
 
     void metainfoDescribesTheSameProgram()
     {
-        QCOMPARE(metainfoValues(QStringLiteral("id")),
+        QCOMPARE(metainfoValues(u"id"_s),
                  QStringList{QGuiApplication::desktopFileName()});
-        QCOMPARE(metainfoValues(QStringLiteral("launchable")),
+        QCOMPARE(metainfoValues(u"launchable"_s),
                  QStringList{QFileInfo(kDesktopEntry).fileName()});
-        QCOMPARE(metainfoValues(QStringLiteral("binary")), (QStringList{kProgram, kCalculator}));
+        QCOMPARE(metainfoValues(u"binary"_s), (QStringList{kProgram, kCalculator}));
     }
 };
 

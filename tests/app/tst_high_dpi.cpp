@@ -15,18 +15,19 @@
 #include "capturing_reporter.h"
 #include "chart.h"
 #include "expected_colours.h"
-#include "image.h"
+#include "picture_view.h"
 #include "pixel_runs.h"
 #include "window_probe.h"
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr int kScale = 2;
 
 // Logical places in the window.
-const QRect kChart1(64, 192, 137, 401);
+const QRect kLightChart(64, 192, 137, 401);
 const QRect kLegend(424, 224, 289, 353);
 // A logical column of the plot clear of the markers.
 constexpr int kProbeColumn = 120;
@@ -38,7 +39,7 @@ QRect toDevice(const QRect& logical)
     return QRect(logical.topLeft() * kScale, logical.size() * kScale);
 }
 
-// Text drawn at the device resolution has glyph edges that fall inside the
+// text drawn at the device resolution has glyph edges that fall inside the
 // 2 x 2 blocks of logical pixels; an enlarged 1-pixel picture fills every
 // such block with one colour.
 int mixedBlocks(const QImage& area)
@@ -70,7 +71,7 @@ class TestHighDpi : public QObject {
 
 private:
     CapturingReporter reporter_;
-    std::unique_ptr<TForm1> window_;
+    std::unique_ptr<MainWindow> window_;
     QImage picture_;  // the window as grabbed, in device pixels
 
     WindowProbe probe() { return WindowProbe(*window_); }
@@ -83,8 +84,8 @@ private slots:
         QVERIFY2(qFuzzyCompare(qApp->devicePixelRatio(), qreal(kScale)),
                  "run with QT_SCALE_FACTOR=2");
         loadBundledFonts();
-        TApplication::instance()->setErrorReporter(&reporter_);
-        window_ = std::make_unique<TForm1>();
+        Application::instance()->setErrorReporter(&reporter_);
+        window_ = std::make_unique<MainWindow>();
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
         // The markers move when the light-soil chart is first drawn; the
@@ -98,14 +99,14 @@ private slots:
     void cleanupTestCase()
     {
         window_.reset();
-        TApplication::instance()->setErrorReporter(nullptr);
+        Application::instance()->setErrorReporter(nullptr);
     }
 
     void layoutIsTheSameInLogicalPixels_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("geometry");
-        QTest::newRow("Chart1") << "Chart1" << kChart1;
+        QTest::newRow("Chart1") << "Chart1" << kLightChart;
         QTest::newRow("Chart2") << "Chart2" << QRect(240, 192, 137, 401);
         QTest::newRow("Image1") << "Image1" << kLegend;
         QTest::newRow("Image2") << "Image2" << QRect(728, 184, 97, 417);
@@ -131,7 +132,7 @@ private slots:
     // of the chart). Each logical row becomes two device rows.
     void chartRowsLandOnTwiceTheirLogicalRows()
     {
-        const QImage chart = devicePicture(kChart1);
+        const QImage chart = devicePicture(kLightChart);
         const int x = kProbeColumn * kScale;
         QCOMPARE(rowRuns(chart, x, kYellow), (Runs{{654, 659}}));
         QCOMPARE(rowRuns(chart, x, kGreen), (Runs{{538, 543}}));
@@ -154,8 +155,8 @@ private slots:
     void chartIsItsLogicalPictureDoubled()
     {
         QFETCH(QColor, colour);
-        const QImage logical = probe().control<TChart>("Chart1")->RenderToImage();
-        const QImage chart = devicePicture(kChart1);
+        const QImage logical = probe().control<Chart>("Chart1")->renderToImage();
+        const QImage chart = devicePicture(kLightChart);
         const auto doubled = [](const Runs& runs) {
             Runs result;
             for (const auto& [first, last] : runs)
@@ -173,14 +174,14 @@ private slots:
     // The frame's right edge, 1 logical pixel at logical column 133.
     void frameIsTwoDevicePixelsThick()
     {
-        const QImage chart = devicePicture(kChart1);
+        const QImage chart = devicePicture(kLightChart);
         for (int y : {kQuietRow * kScale, kQuietRow * kScale + 1})
             QCOMPARE(columnRuns(chart, y, kBlack).value(1), std::make_pair(266, 267));
     }
 
     void chartLabelsAreDrawnAtDeviceResolution()
     {
-        const QImage chart = devicePicture(kChart1);
+        const QImage chart = devicePicture(kLightChart);
         const int plotLeft = columnRuns(chart, kQuietRow * kScale, kBlack).value(0).first;
         QVERIFY(plotLeft > 0);
         const QImage labels = chart.copy(0, 40 * kScale, plotLeft - 1, 345 * kScale);
@@ -240,7 +241,7 @@ private slots:
         // across its 34 device pixels (the outline's stroke may stop one
         // short at the bottom); every pixel of its box is one of these three
         // colours.
-        const QImage marker = devicePicture(QRect(kChart1.topLeft() + QPoint(80, 127), QSize(17, 17)));
+        const QImage marker = devicePicture(QRect(kLightChart.topLeft() + QPoint(80, 127), QSize(17, 17)));
         QCOMPARE(marker.size(), QSize(34, 34));
         QCOMPARE(marker.pixelColor(17, 17), kRed);
         const Runs outline = rowRuns(marker, 17, kYellow);
@@ -251,13 +252,13 @@ private slots:
             for (int x = 0; x < marker.width(); ++x) {
                 const QColor colour = marker.pixelColor(x, y);
                 QVERIFY2(colour == kRed || colour == kYellow || colour == kBlue,
-                         qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
+                         qPrintable(u"%1, %2"_s.arg(x).arg(y)));
             }
     }
 
     void detectorPictureHasDeviceResolution()
     {
-        const QPixmap picture = probe().control<TImage>("Image2")->picture();
+        const QPixmap picture = probe().control<PictureView>("Image2")->picture();
         QCOMPARE(picture.devicePixelRatio(), qreal(kScale));
         QCOMPARE(picture.size(), QSize(97, 417) * kScale);
     }

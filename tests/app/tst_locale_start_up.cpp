@@ -10,6 +10,7 @@
 #include "window_probe.h"
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 class TestLocaleStartUp : public QObject {
     Q_OBJECT
@@ -24,17 +25,17 @@ private slots:
         QCOMPARE(QString(QLatin1Char(numberFormatSettings().decimalSeparator)), separator);
 
         CapturingReporter reporter;
-        TApplication::instance()->setErrorReporter(&reporter);
-        auto window = std::make_unique<TForm1>();
+        Application::instance()->setErrorReporter(&reporter);
+        auto window = std::make_unique<MainWindow>();
         const WindowProbe probe(*window);
-        TApplication::instance()->setErrorReporter(nullptr);
+        Application::instance()->setErrorReporter(nullptr);
 
         QVERIFY(reporter.boxes.isEmpty());
         QCOMPARE(probe.control<QLineEdit>("Duration")->text(), "2" + separator + "5");
-        QCOMPARE(probe.labelText("AppAmount"), QStringLiteral("25"));
+        QCOMPARE(probe.labelText("AppAmount"), u"25"_s);
         QCOMPARE(probe.labelText("LtTAW"), "35" + separator + "0");
-        QCOMPARE(probe.labelText("HvAW"), "25" + separator + "0");
-        QCOMPARE(probe.labelText("LtSTO"), QStringLiteral("29%"));
+        QCOMPARE(probe.labelText("LtAW"), "10" + separator + "0");
+        QCOMPARE(probe.labelText("LtSTO"), u"29%"_s);
     }
 };
 

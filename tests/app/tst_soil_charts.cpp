@@ -15,10 +15,11 @@
 #include "chart.h"
 #include "expected_colours.h"
 #include "pixel_runs.h"
-#include "shape.h"
+#include "circle_marker.h"
 #include "window_probe.h"
 
 using namespace morvane;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -130,7 +131,7 @@ class TestSoilCharts : public QObject {
 
 private:
     CapturingReporter reporter_;
-    std::unique_ptr<TForm1> window_;
+    std::unique_ptr<MainWindow> window_;
 
     WindowProbe probe() { return WindowProbe(*window_); }
 
@@ -172,7 +173,7 @@ private:
 
     void compareMarker(const QImage& window, const char* name, int chart, const Marker& marker)
     {
-        auto* shape = probe().control<TShape>(name);
+        auto* shape = probe().control<CircleMarker>(name);
         QCOMPARE(!shape->isHidden(), marker.visible);
         if (!marker.visible)
             return;
@@ -193,15 +194,15 @@ private slots:
     void init()
     {
         reporter_.boxes.clear();
-        TApplication::instance()->setErrorReporter(&reporter_);
-        window_ = std::make_unique<TForm1>();
+        Application::instance()->setErrorReporter(&reporter_);
+        window_ = std::make_unique<MainWindow>();
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
     void cleanup()
     {
         window_.reset();
-        TApplication::instance()->setErrorReporter(nullptr);
+        Application::instance()->setErrorReporter(nullptr);
     }
 
     void chartsShowTheRun_data()
@@ -238,12 +239,12 @@ private slots:
     {
         windowPicture();
         enter(kSecondExample);
-        auto* shape3 = probe().control<TShape>("Shape3");
-        probe().control<TChart>("Chart2")->RedrawCache();
+        auto* shape3 = probe().control<CircleMarker>("Shape3");
+        probe().control<Chart>("Chart2")->redrawCache();
         QCOMPARE(shape3->y(), 127);
-        probe().control<TChart>("Chart1")->RedrawCache();
+        probe().control<Chart>("Chart1")->redrawCache();
         QCOMPARE(shape3->y(), 118);
-        QCOMPARE(probe().control<TShape>("Shape1")->y(), 118);
+        QCOMPARE(probe().control<CircleMarker>("Shape1")->y(), 118);
     }
 
     void failingRunKeepsTheCharts_data()
@@ -260,10 +261,10 @@ private slots:
         enter({"36", "1", "5", "5", "500"});  // shows both warnings
         const QImage before = windowPicture();
 
-        probe().type("AppRate", QStringLiteral("12"));
+        probe().type("AppRate", u"12"_s);
         probe().type("Duration", duration);
         probe().type("LtDIrrig", days);
-        probe().type("Ltsdepth", QStringLiteral("250"));
+        probe().type("Ltsdepth", u"250"_s);
         probe().pressRecalculate();
         QCOMPARE(reporter_.boxes.size(), 1);
 
@@ -272,6 +273,36 @@ private slots:
             QCOMPARE(chartPicture(after, chart), chartPicture(before, chart));
         for (const char* name : {"warn24h", "warn24h2", "Shape2", "Shape4"})
             QVERIFY(!probe().control(name)->isHidden());
+    }
+
+    // Root zone 1e19 mm with 200 days passes the model and the series and
+    // marker steps, then fails in the line step, where the root zone is
+    // rounded to a 64-bit integer. The band and the markers show the new
+    // run; the lines, the bar and the warnings stay as the default run left
+    // them.
+    void failureInTheLineStepKeepsTheLines()
+    {
+        windowPicture();
+        probe().type("LtDIrrig", u"200"_s);
+        probe().type("Ltsdepth", u"1e19"_s);
+        probe().pressRecalculate();
+        QCOMPARE(reporter_.boxes.size(), 1);
+        QCOMPARE(reporter_.boxes[0].text, u"Invalid floating point operation."_s);
+        QCOMPARE(probe().labelText("LtSWD"), u"1000"_s);
+
+        const QImage window = windowPicture();
+        // Detection depth 625 mm: the band fills the plot under the old lines.
+        const ChartRows rows{{{41, 268}, {272, 326}, {330, 384}}, 0, {{327, 329}},
+                             {{269, 271}}, {{26, 39}}, false};
+        compareChart(window, 0, rows, "warn24h");
+        compareChart(window, 1, rows, "warn24h2");
+        // Every detector lies far below the band: yellow, and shown, as the
+        // root zone is deep.
+        for (const char* name : {"Shape1", "Shape2", "Shape3", "Shape4"}) {
+            auto* shape = probe().control<CircleMarker>(name);
+            QVERIFY(!shape->isHidden());
+            QCOMPARE(shape->fillColour(), kYellow);
+        }
     }
 
     void legendShowsEverySymbol()

@@ -7,11 +7,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "MainFormU.h"
+#include "main_window.h"
 
 class WindowProbe {
+    using MainWindow = morvane::MainWindow;
+
 public:
-    explicit WindowProbe(TForm1& window) : window_(window) {}
+    explicit WindowProbe(MainWindow& window) : window_(window) {}
 
     template <typename T = QWidget>
     T* control(const char* name) const
@@ -32,5 +34,5 @@ public:
     }
 
 private:
-    TForm1& window_;
+    MainWindow& window_;
 };

@@ -13,12 +13,12 @@ namespace morvane {
 namespace {
 
 // The depth axis of the soil charts: 0..600 mm, inverted, rows 40..385.
-TAxisScale DepthScale()
+AxisScale DepthScale()
 {
-    TAxisScale scale;
-    scale.Inverted = true;
-    scale.SetRange(0, 600);
-    scale.SetPixelEnds(40, 385);
+    AxisScale scale;
+    scale.inverted = true;
+    scale.setRange(0, 600);
+    scale.setPixelEnds(40, 385);
     return scale;
 }
 
@@ -29,23 +29,23 @@ struct Conversion {
 
 TEST(AxisScale, DepthAxisPixels)
 {
-    const TAxisScale scale = DepthScale();
+    const AxisScale scale = DepthScale();
     const Conversion table[] = {
         {0, 40},    {50, 69},   {100, 98},  {165, 135}, {300, 212},   {335, 233},
         {500, 328}, {600, 385}, {-12.5, 33}, {620, 396}, {700, 442}, {277.8, 200},
         {357.1, 245}, {400, 270}, {-10.5, 34}, {252.0, 185}, {331.6, 231}, {334.6, 232},
         {450, 299}, {150, 126}};
     for (const Conversion& row : table)
-        EXPECT_EQ(scale.CalcPosValue(row.value), row.pixel) << "value " << row.value;
+        EXPECT_EQ(scale.pixelOf(row.value), row.pixel) << "value " << row.value;
 }
 
 TEST(AxisScale, DepthAxisLengths)
 {
-    const TAxisScale scale = DepthScale();
+    const AxisScale scale = DepthScale();
     const Conversion table[] = {{25, 14}, {20, 12}, {21, 12}, {0, 0}, {-5, 0}, {600, 345},
                                 {std::numeric_limits<double>::quiet_NaN(), 0}};
     for (const Conversion& row : table)
-        EXPECT_EQ(scale.CalcSizeValue(row.value), row.pixel) << "length " << row.value;
+        EXPECT_EQ(scale.pixelLengthOf(row.value), row.pixel) << "length " << row.value;
 }
 
 TEST(AxisScale, ExtendedQuotientKeepsHalvesExact)
@@ -54,8 +54,8 @@ TEST(AxisScale, ExtendedQuotientKeepsHalvesExact)
     // would land on row 97.
     const double doubleQuotient = 345.0 / 600.0;
     EXPECT_LT(100 * doubleQuotient, 57.5);
-    EXPECT_EQ(DepthScale().CalcPosValue(100), 98);
-    EXPECT_EQ(DepthScale().CalcSizeValue(100), 58);
+    EXPECT_EQ(DepthScale().pixelOf(100), 98);
+    EXPECT_EQ(DepthScale().pixelLengthOf(100), 58);
 }
 
 TEST(AxisScale, OrientationOfEachKind)
@@ -69,77 +69,77 @@ TEST(AxisScale, OrientationOfEachKind)
     const Row table[] = {{false, false, 385, 40}, {false, true, 40, 385},
                          {true, false, 40, 385},  {true, true, 385, 40}};
     for (const Row& row : table) {
-        TAxisScale scale;
-        scale.Horizontal = row.horizontal;
-        scale.Inverted = row.inverted;
-        scale.SetRange(0, 600);
-        scale.SetPixelEnds(40, 385);
-        EXPECT_EQ(scale.CalcPosValue(0), row.pixelOfMinimum);
-        EXPECT_EQ(scale.CalcPosValue(600), row.pixelOfMaximum);
+        AxisScale scale;
+        scale.horizontal = row.horizontal;
+        scale.inverted = row.inverted;
+        scale.setRange(0, 600);
+        scale.setPixelEnds(40, 385);
+        EXPECT_EQ(scale.pixelOf(0), row.pixelOfMinimum);
+        EXPECT_EQ(scale.pixelOf(600), row.pixelOfMaximum);
         // Back from a whole pixel: within one pixel's worth of value.
-        EXPECT_NEAR(scale.CalcPosPoint(scale.CalcPosValue(150)), 150, 600.0 / 345)
+        EXPECT_NEAR(scale.valueAt(scale.pixelOf(150)), 150, 600.0 / 345)
             << row.horizontal << row.inverted;
     }
 }
 
 TEST(AxisScale, BeforeLayoutEveryConversionIsZero)
 {
-    TAxisScale scale;
-    scale.Inverted = true;
-    scale.SetRange(0, 600);  // a range, but no pixel ends yet
+    AxisScale scale;
+    scale.inverted = true;
+    scale.setRange(0, 600);  // a range, but no pixel ends yet
     for (double value : {0.0, 165.0, -12.5, 1e300, std::numeric_limits<double>::infinity(),
                          std::numeric_limits<double>::quiet_NaN()}) {
-        EXPECT_EQ(scale.CalcPosValue(value), 0) << value;
-        EXPECT_EQ(scale.CalcSizeValue(value), 0) << value;
+        EXPECT_EQ(scale.pixelOf(value), 0) << value;
+        EXPECT_EQ(scale.pixelLengthOf(value), 0) << value;
     }
 }
 
 TEST(AxisScale, FarValuesAreClampedAndOddValuesSafe)
 {
-    const TAxisScale scale = DepthScale();
+    const AxisScale scale = DepthScale();
     const double inf = std::numeric_limits<double>::infinity();
-    const Conversion table[] = {{1e300, MaxPixelMagnitude},   {-1e300, -MaxPixelMagnitude},
-                                {inf, MaxPixelMagnitude},     {-inf, -MaxPixelMagnitude},
-                                {std::numeric_limits<double>::quiet_NaN(), scale.CenterPixel}};
+    const Conversion table[] = {{1e300, maxPixelMagnitude},   {-1e300, -maxPixelMagnitude},
+                                {inf, maxPixelMagnitude},     {-inf, -maxPixelMagnitude},
+                                {std::numeric_limits<double>::quiet_NaN(), scale.centerPixel}};
     for (const Conversion& row : table)
-        EXPECT_EQ(scale.CalcPosValue(row.value), row.pixel) << row.value;
-    EXPECT_EQ(scale.CalcSizeValue(1e300), MaxPixelMagnitude);
+        EXPECT_EQ(scale.pixelOf(row.value), row.pixel) << row.value;
+    EXPECT_EQ(scale.pixelLengthOf(1e300), maxPixelMagnitude);
 }
 
 TEST(AxisScale, ZeroRangeGivesTheCentre)
 {
-    TAxisScale scale;
-    scale.SetRange(5, 5);
-    scale.SetPixelEnds(40, 385);
-    EXPECT_TRUE(scale.RangeIsZero);
-    EXPECT_EQ(scale.CenterPixel, 212);
-    EXPECT_EQ(scale.CalcPosValue(5), 212);
-    EXPECT_EQ(scale.CalcPosValue(1000), 212);
-    EXPECT_EQ(scale.CalcSizeValue(3), 0);
+    AxisScale scale;
+    scale.setRange(5, 5);
+    scale.setPixelEnds(40, 385);
+    EXPECT_TRUE(scale.rangeIsZero);
+    EXPECT_EQ(scale.centerPixel, 212);
+    EXPECT_EQ(scale.pixelOf(5), 212);
+    EXPECT_EQ(scale.pixelOf(1000), 212);
+    EXPECT_EQ(scale.pixelLengthOf(3), 0);
 }
 
-TEST(AxisScale, RoundHalfEven)
+TEST(AxisScale, roundHalfEven)
 {
     const std::pair<long double, long double> table[] = {
         {327.5L, 328}, {212.5L, 212}, {0.5L, 0},   {1.5L, 2},    {-2.5L, -2},
         {-3.5L, -4},   {2.4999L, 2},  {2.5001L, 3}, {-0.4L, 0}, {7, 7}};
     for (const auto& [x, rounded] : table)
-        EXPECT_EQ(RoundHalfEven(x), rounded) << static_cast<double>(x);
+        EXPECT_EQ(roundHalfEven(x), rounded) << static_cast<double>(x);
 }
 
-TEST(AxisScale, NextLabelStep)
+TEST(AxisScale, nextLabelStep)
 {
     const std::pair<double, double> table[] = {{1, 2},   {2, 5},    {5, 10},   {10, 20},
                                                {20, 50}, {50, 100}, {0.1, 0.2}, {0.5, 1},
                                                {3, 5},   {1.5, 2}};
     for (const auto& [step, next] : table)
-        EXPECT_DOUBLE_EQ(NextLabelStep(step), next) << step;
+        EXPECT_DOUBLE_EQ(nextLabelStep(step), next) << step;
 }
 
 TEST(AxisScale, LabelStepOfTheDepthAxis)
 {
     for (int labelHeight = 11; labelHeight <= 27; ++labelHeight)
-        EXPECT_EQ(CalcLabelStep(600, 345, labelHeight, 10, 0), 50) << labelHeight;
+        EXPECT_EQ(labelStep(600, 345, labelHeight, 10, 0), 50) << labelHeight;
 }
 
 TEST(AxisScale, LabelStepEdges)
@@ -165,7 +165,7 @@ TEST(AxisScale, LabelStepEdges)
     };
     for (const Row& row : table) {
         const double step =
-            CalcLabelStep(row.range, row.axisSize, row.labelSize, row.separation, row.increment);
+            labelStep(row.range, row.axisSize, row.labelSize, row.separation, row.increment);
         EXPECT_NEAR(step, row.step, row.step * 1e-9) << row.range << " " << row.axisSize;
     }
 }
@@ -188,7 +188,7 @@ TEST(AxisScale, LabelValues)
         {0, 1, 1e-12, true, {}},  // more than 10000 labels: none
     };
     for (const Row& row : table)
-        EXPECT_EQ(AxisLabelValues(row.minimum, row.maximum, row.step, row.roundFirst), row.values)
+        EXPECT_EQ(axisLabelValues(row.minimum, row.maximum, row.step, row.roundFirst), row.values)
             << row.minimum << ".." << row.maximum << " step " << row.step;
 }
 
@@ -196,17 +196,17 @@ TEST(AxisScale, MinorTicksBetweenAndBeyond)
 {
     const std::vector<int> ticks = {385, 356, 328, 299, 270, 241, 212,
                                     184, 155, 126, 98,  69,  40};
-    const std::vector<int> minor = MinorTickPositions(ticks, 3, 40, 385);
+    const std::vector<int> minor = minorTickPositions(ticks, 3, 40, 385);
     // Beyond both ends nothing lies inside the axis; between each pair three.
     ASSERT_EQ(minor.size(), 36u);
     const std::vector<int> firstGap(minor.begin(), minor.begin() + 3);
     EXPECT_EQ(firstGap, (std::vector<int>{363, 370, 378}));
     const std::vector<int> lastGap(minor.end() - 3, minor.end());
     EXPECT_EQ(lastGap, (std::vector<int>{47, 54, 62}));
-    EXPECT_TRUE(MinorTickPositions({385}, 3, 40, 385).empty());
-    EXPECT_TRUE(MinorTickPositions(ticks, 0, 40, 385).empty());
+    EXPECT_TRUE(minorTickPositions({385}, 3, 40, 385).empty());
+    EXPECT_TRUE(minorTickPositions(ticks, 0, 40, 385).empty());
     // A pattern continued past the ends shows when the labels stop short.
-    const std::vector<int> inner = MinorTickPositions({300, 200}, 1, 40, 385);
+    const std::vector<int> inner = minorTickPositions({300, 200}, 1, 40, 385);
     EXPECT_EQ(inner, (std::vector<int>{350, 150, 250}));
 }
 
@@ -219,7 +219,7 @@ TEST(ChartRect, MulDivHalvesAwayFromZero)
                          {5, 50, 100, 3},    {-5, 50, 100, -3}, {5, -50, 100, -3},
                          {1, 49, 100, 0},    {7, 7, 0, 0},      {2147483647, 2, 2, 2147483647}};
     for (const Row& row : table)
-        EXPECT_EQ(MulDiv(row.a, row.x, row.divisor), row.result)
+        EXPECT_EQ(mulDiv(row.a, row.x, row.divisor), row.result)
             << row.a << "*" << row.x << "/" << row.divisor;
 }
 
@@ -227,8 +227,8 @@ TEST(ChartRect, PlotRectangleFromMarginsAndNormalising)
 {
     struct Row {
         int width, height, border;
-        TChartMargins margins;
-        TChartRect expected;
+        ChartMargins margins;
+        ChartRect expected;
     };
     const Row table[] = {
         {137, 401, 0, {3, 10, 3, 4}, {4, 40, 133, 385}},
@@ -238,16 +238,16 @@ TEST(ChartRect, PlotRectangleFromMarginsAndNormalising)
         {100, 100, 0, {-10, -10, 0, 0}, {0, 0, 100, 100}},
     };
     for (const Row& row : table)
-        EXPECT_EQ(PlotRectFromMargins(row.width, row.height, row.border, row.margins),
+        EXPECT_EQ(plotRectFromMargins(row.width, row.height, row.border, row.margins),
                   row.expected)
             << row.width << "x" << row.height;
 }
 
 TEST(ChartRect, Overlap)
 {
-    EXPECT_TRUE(RectsOverlap({0, 0, 10, 10}, {9, 9, 20, 20}));
-    EXPECT_FALSE(RectsOverlap({0, 0, 10, 10}, {10, 0, 20, 10}));
-    EXPECT_FALSE(RectsOverlap({50, 0, 40, 10}, {0, 0, 100, 10}));
+    EXPECT_TRUE(rectsOverlap({0, 0, 10, 10}, {9, 9, 20, 20}));
+    EXPECT_FALSE(rectsOverlap({0, 0, 10, 10}, {10, 0, 20, 10}));
+    EXPECT_FALSE(rectsOverlap({50, 0, 40, 10}, {0, 0, 100, 10}));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
-// Label texts, colours and font sizes.
+// label texts, colours and font sizes.
 
 #include "axis_label_text.h"
-#include "chart_colors.h"
+#include "colours.h"
 #include "chart_font.h"
 #include "chart_pen.h"
 #include "soil_chart_fixture.h"
@@ -32,10 +32,10 @@ TEST(AxisLabelText, WholeNumbersInPlainDigits)
 TEST(AxisLabelText, SameTextsAndPixelsInEveryLocale)
 {
     const auto render = [] {
-        TChart chart;
-        test::SetUpSoilChart(chart);
-        test::AddBand(chart, 277.8, clBlue);
-        return chart.RenderToImage();
+        Chart chart;
+        test::setUpSoilChart(chart);
+        test::addBand(chart, 277.8, colours::blue);
+        return chart.renderToImage();
     };
     const std::string saved = std::setlocale(LC_ALL, nullptr);
     const QImage inC = render();
@@ -52,48 +52,34 @@ TEST(AxisLabelText, SameTextsAndPixelsInEveryLocale)
     }
 }
 
-TEST(ChartColors, ByteOrderIsBlueGreenRed)
-{
-    const std::pair<TColor, QColor> table[] = {
-        {10930928, QColor(240, 202, 166)}, {clRed, QColor(255, 0, 0)},
-        {clBlue, QColor(0, 0, 255)},       {clSkyBlue, QColor(166, 202, 240)},
-        {clFuchsia, QColor(255, 0, 255)},  {clGray, QColor(128, 128, 128)}};
-    for (const auto& [color, expected] : table)
-        EXPECT_EQ(ToQColor(color), expected) << color;
-    EXPECT_EQ(ToQColor(clNone).alpha(), 0);
-    EXPECT_EQ(clSkyBlue, 0xF0CAA6);
-    EXPECT_EQ(DefaultSeriesPalette.size(), 20u);
-    EXPECT_EQ(DefaultSeriesPalette[17], clSkyBlue);
-}
-
 TEST(ChartFont, PointsBecomePixelsAt96PerInch)
 {
-    TChartFont font;
+    ChartFont font;
     const std::pair<int, int> table[] = {{8, 11}, {10, 13}, {12, 16}, {-8, 11}};
     for (const auto& [points, pixels] : table) {
-        font.SetSize(points);
-        EXPECT_EQ(font.Height(), pixels) << points;
-        EXPECT_EQ(font.ToQFont().pixelSize(), pixels);
+        font.setSize(points);
+        EXPECT_EQ(font.height(), pixels) << points;
+        EXPECT_EQ(font.toQFont().pixelSize(), pixels);
     }
-    font.SetHeight(-13);
-    EXPECT_EQ(font.Height(), 13);
+    font.setHeight(-13);
+    EXPECT_EQ(font.height(), 13);
 }
 
 TEST(ChartPen, NotifiesOnlyRealChanges)
 {
-    TChartPen pen;
+    ChartPen pen;
     int changes = 0;
-    pen.OnChange = [&] { ++changes; };
-    pen.SetWidth(1);
-    pen.SetColor(clBlack);
-    pen.SetEndStyle(esRound);
+    pen.onChange = [&] { ++changes; };
+    pen.setWidth(1);
+    pen.setColor(colours::black);
+    pen.setEndStyle(Qt::RoundCap);
     EXPECT_EQ(changes, 0);
-    pen.SetWidth(14);
-    pen.SetWidth(14);
-    pen.SetEndStyle(esFlat);
-    pen.SetWidth(-3);  // stored as 0
+    pen.setWidth(14);
+    pen.setWidth(14);
+    pen.setEndStyle(Qt::FlatCap);
+    pen.setWidth(-3);  // stored as 0
     EXPECT_EQ(changes, 3);
-    EXPECT_EQ(pen.Width(), 0);
+    EXPECT_EQ(pen.width(), 0);
 }
 
 }  // namespace

@@ -6,35 +6,37 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane {
 namespace {
 
-using test::PixelIs;
-using test::RowRuns;
-using test::Sand;
+using test::pixelIs;
+using test::rowRuns;
+using colours::sand;
 using Runs = std::vector<std::pair<int, int>>;
 
 class SoilChartPixels : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        test::SetUpSoilChart(chart);
+        test::setUpSoilChart(chart);
         // Like the soil charts, the chart always holds an active series on
         // its depth axis (so the top and right axes stay hidden); a band of
         // depth 0 shows nothing itself.
-        test::AddBand(chart, 0, clBlue);
+        test::addBand(chart, 0, colours::blue);
     }
 
     QImage Render()
     {
-        QImage image = chart.RenderToImage();
-        plot = chart.PlotRect();
+        QImage image = chart.renderToImage();
+        plot = chart.plotRect();
         return image;
     }
-    int Middle() const { return (plot.Left + plot.Right) / 2; }
+    int Middle() const { return (plot.left + plot.right) / 2; }
 
-    TChart chart;
-    TChartRect plot;
+    Chart chart;
+    ChartRect plot;
 };
 
 TEST_F(SoilChartPixels, ColourLinesCoverTheirRows)
@@ -43,45 +45,45 @@ TEST_F(SoilChartPixels, ColourLinesCoverTheirRows)
         const char* name;
         double value;
         int width;
-        TPenEndStyle ends;
-        TColor color;
+        Qt::PenCapStyle ends;
+        QColor color;
         Runs rows;
     };
     const Row table[] = {
-        {"applied-water bar, 25 mm", -12.5, 14, esFlat, clFuchsia, {{26, 39}}},
-        {"applied-water bar, 21 mm", -10.5, 12, esFlat, clFuchsia, {{28, 39}}},
-        {"applied depth 0: a 1-pixel line", 0, 0, esFlat, clFuchsia, {{40, 40}}},
-        {"root zone line", 500, 3, esRound, clYellow, {{327, 329}}},
-        {"24-hour line", 400, 3, esRound, clGreen, {{269, 271}}},
-        {"below the plot", 620, 1, esRound, clRed, {{396, 396}}},
-        {"outside the panel", 700, 3, esRound, clRed, {}},
+        {"applied-water bar, 25 mm", -12.5, 14, Qt::FlatCap, colours::fuchsia, {{26, 39}}},
+        {"applied-water bar, 21 mm", -10.5, 12, Qt::FlatCap, colours::fuchsia, {{28, 39}}},
+        {"applied depth 0: a 1-pixel line", 0, 0, Qt::FlatCap, colours::fuchsia, {{40, 40}}},
+        {"root zone line", 500, 3, Qt::RoundCap, colours::yellow, {{327, 329}}},
+        {"24-hour line", 400, 3, Qt::RoundCap, colours::green, {{269, 271}}},
+        {"below the plot", 620, 1, Qt::RoundCap, colours::red, {{396, 396}}},
+        {"outside the panel", 700, 3, Qt::RoundCap, colours::red, {}},
     };
     for (const Row& row : table) {
-        TChart fresh;
-        test::SetUpSoilChart(fresh);
-        test::AddBand(fresh, 277.8, clBlue);
-        test::AddDepthLine(fresh, row.value, row.color, row.width, row.ends);
-        const QImage image = fresh.RenderToImage();
-        const TChartRect area = fresh.PlotRect();
-        EXPECT_EQ(RowRuns(image, (area.Left + area.Right) / 2, row.color), row.rows) << row.name;
+        Chart fresh;
+        test::setUpSoilChart(fresh);
+        test::addBand(fresh, 277.8, colours::blue);
+        test::addDepthLine(fresh, row.value, row.color, row.width, row.ends);
+        const QImage image = fresh.renderToImage();
+        const ChartRect area = fresh.plotRect();
+        EXPECT_EQ(rowRuns(image, (area.left + area.right) / 2, row.color), row.rows) << row.name;
     }
 }
 
 TEST_F(SoilChartPixels, FlatBarSpansThePlotExactly)
 {
-    test::AddDepthLine(chart, -12.5, clFuchsia, 14, esFlat);
+    test::addDepthLine(chart, -12.5, colours::fuchsia, 14, Qt::FlatCap);
     const QImage image = Render();
     for (int y = 26; y <= 39; ++y)
-        EXPECT_EQ(test::ColumnRuns(image, y, clFuchsia), (Runs{{plot.Left, plot.Right - 1}}))
+        EXPECT_EQ(test::columnRuns(image, y, colours::fuchsia), (Runs{{plot.left, plot.right - 1}}))
             << "row " << y;
-    EXPECT_TRUE(test::ColumnRuns(image, 25, clFuchsia).empty());
-    EXPECT_TRUE(test::ColumnRuns(image, 40, clFuchsia).empty());
+    EXPECT_TRUE(test::columnRuns(image, 25, colours::fuchsia).empty());
+    EXPECT_TRUE(test::columnRuns(image, 40, colours::fuchsia).empty());
 }
 
 TEST_F(SoilChartPixels, LineOutsideThePanelChangesNothing)
 {
     const QImage without = Render();
-    test::AddDepthLine(chart, 700, clRed, 3);
+    test::addDepthLine(chart, 700, colours::red, 3);
     EXPECT_EQ(Render(), without);
 }
 
@@ -97,23 +99,23 @@ TEST_F(SoilChartPixels, BandFillsThePlotInteriorDownToItsDepth)
         {700, {{41, 384}}, 0},     {0, {}, 0},                {-5, {}, 0},
     };
     for (const Row& row : table) {
-        TChart fresh;
-        test::SetUpSoilChart(fresh);
-        test::AddBand(fresh, row.depth, clBlue);
-        const QImage image = fresh.RenderToImage();
-        const TChartRect area = fresh.PlotRect();
-        for (int x : {area.Left + 1, (area.Left + area.Right) / 2, area.Right - 1}) {
-            EXPECT_EQ(RowRuns(image, x, clBlue), row.blueRows) << row.depth << " at x " << x;
+        Chart fresh;
+        test::setUpSoilChart(fresh);
+        test::addBand(fresh, row.depth, colours::blue);
+        const QImage image = fresh.renderToImage();
+        const ChartRect area = fresh.plotRect();
+        for (int x : {area.left + 1, (area.left + area.right) / 2, area.right - 1}) {
+            EXPECT_EQ(rowRuns(image, x, colours::blue), row.blueRows) << row.depth << " at x " << x;
             if (row.blackRow) {
-                EXPECT_TRUE(PixelIs(image, x, row.blackRow, clBlack)) << row.depth;
+                EXPECT_TRUE(pixelIs(image, x, row.blackRow, colours::black)) << row.depth;
             }
         }
         if (!row.blueRows.empty()) {
             // Clipped at the interior: the frame columns stay black.
-            EXPECT_EQ(test::ColumnRuns(image, 100, clBlue), (Runs{{area.Left + 1, area.Right - 1}}));
-            EXPECT_TRUE(PixelIs(image, area.Right, 100, clBlack));
-            EXPECT_TRUE(PixelIs(image, area.Left, 100, clBlack));
-            EXPECT_TRUE(PixelIs(image, area.Left + 1, 40, clBlack)) << "top frame kept";
+            EXPECT_EQ(test::columnRuns(image, 100, colours::blue), (Runs{{area.left + 1, area.right - 1}}));
+            EXPECT_TRUE(pixelIs(image, area.right, 100, colours::black));
+            EXPECT_TRUE(pixelIs(image, area.left, 100, colours::black));
+            EXPECT_TRUE(pixelIs(image, area.left + 1, 40, colours::black)) << "top frame kept";
         }
     }
 }
@@ -131,81 +133,81 @@ TEST_F(SoilChartPixels, LaterSeriesCoversEarlier)
         {"deep band last", false, {}, {{41, 269}}},
     };
     for (const Row& row : table) {
-        TChart fresh;
-        test::SetUpSoilChart(fresh);
+        Chart fresh;
+        test::setUpSoilChart(fresh);
         if (row.deepFirst)
-            test::AddBand(fresh, 400, clSkyBlue);
-        test::AddBand(fresh, 277.8, clBlue);
+            test::addBand(fresh, 400, colours::skyBlue);
+        test::addBand(fresh, 277.8, colours::blue);
         if (!row.deepFirst)
-            test::AddBand(fresh, 400, clSkyBlue);
-        const QImage image = fresh.RenderToImage();
-        const int x = (fresh.PlotRect().Left + fresh.PlotRect().Right) / 2;
-        EXPECT_EQ(RowRuns(image, x, clBlue), row.blue) << row.name;
-        EXPECT_EQ(RowRuns(image, x, clSkyBlue), row.skyBlue) << row.name;
-        EXPECT_TRUE(PixelIs(image, x, 270, clBlack)) << row.name;
+            test::addBand(fresh, 400, colours::skyBlue);
+        const QImage image = fresh.renderToImage();
+        const int x = (fresh.plotRect().left + fresh.plotRect().right) / 2;
+        EXPECT_EQ(rowRuns(image, x, colours::blue), row.blue) << row.name;
+        EXPECT_EQ(rowRuns(image, x, colours::skyBlue), row.skyBlue) << row.name;
+        EXPECT_TRUE(pixelIs(image, x, 270, colours::black)) << row.name;
     }
 }
 
 TEST_F(SoilChartPixels, InactiveSeriesDrawsNothing)
 {
-    test::AddBand(chart, 277.8, clBlue);
+    test::addBand(chart, 277.8, colours::blue);
     const QImage bandOnly = Render();
-    TAreaSeries* band48 = test::AddBand(chart, 400, clSkyBlue);
-    band48->SetActive(false);
+    AreaSeries* band48 = test::addBand(chart, 400, colours::skyBlue);
+    band48->setActive(false);
     EXPECT_EQ(Render(), bandOnly);
-    band48->SetActive(true);
+    band48->setActive(true);
     EXPECT_NE(Render(), bandOnly);
 }
 
-TEST_F(SoilChartPixels, BackWall)
+TEST_F(SoilChartPixels, backWall)
 {
     QImage pattern(16, 16, QImage::Format_Mono);
     pattern.setColorCount(2);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
             pattern.setPixel(x, y, (x + y) % 2);
-    chart.BackWall().Brush().SetImage(pattern);
-    chart.BackWall().Brush().SetColor(clWhite);
+    chart.backWall().brush().setImage(pattern);
+    chart.backWall().brush().setColor(colours::white);
 
     struct Row {
         const char* name;
         bool transparent;
-        TColor interior;  // a colour found inside; Sand means nothing else is
+        QColor interior;  // a colour found inside; sand means nothing else is
     };
-    const Row table[] = {{"transparent: frame only", true, Sand},
-                         {"filled with the pattern", false, clWhite}};
+    const Row table[] = {{"transparent: frame only", true, sand},
+                         {"filled with the pattern", false, colours::white}};
     for (const Row& row : table) {
-        chart.BackWall().SetTransparent(row.transparent);
+        chart.backWall().setTransparent(row.transparent);
         const QImage image = Render();
-        const auto interior = test::ColumnRuns(image, 45, row.interior);
+        const auto interior = test::columnRuns(image, 45, row.interior);
         if (row.transparent) {
-            // Left of the axis line, the plot interior, right of the frame.
-            EXPECT_EQ(interior, (Runs{{0, plot.Left - 2},
-                                      {plot.Left + 1, plot.Right - 1},
-                                      {plot.Right + 1, chart.width() - 1}}))
+            // left of the axis line, the plot interior, right of the frame.
+            EXPECT_EQ(interior, (Runs{{0, plot.left - 2},
+                                      {plot.left + 1, plot.right - 1},
+                                      {plot.right + 1, chart.width() - 1}}))
                 << row.name;
         } else {
             EXPECT_GT(interior.size(), 10u) << row.name;
-            EXPECT_FALSE(test::ColumnRuns(image, 45, clSilver).empty()) << row.name;
+            EXPECT_FALSE(test::columnRuns(image, 45, colours::silver).empty()) << row.name;
         }
         // The 1-pixel black frame on the plot rectangle's edges.
         // (the gray tick at 0 mm takes the pixel left of the frame)
-        EXPECT_EQ(test::ColumnRuns(image, 40, clBlack), (Runs{{plot.Left, plot.Right}}))
+        EXPECT_EQ(test::columnRuns(image, 40, colours::black), (Runs{{plot.left, plot.right}}))
             << row.name;
-        EXPECT_EQ(test::ColumnRuns(image, 385, clBlack).back().second, plot.Right) << row.name;
-        EXPECT_EQ(RowRuns(image, plot.Right, clBlack), (Runs{{40, 385}})) << row.name;
-        EXPECT_TRUE(PixelIs(image, plot.Right + 1, 45, Sand)) << row.name;
+        EXPECT_EQ(test::columnRuns(image, 385, colours::black).back().second, plot.right) << row.name;
+        EXPECT_EQ(rowRuns(image, plot.right, colours::black), (Runs{{40, 385}})) << row.name;
+        EXPECT_TRUE(pixelIs(image, plot.right + 1, 45, sand)) << row.name;
     }
 }
 
 TEST_F(SoilChartPixels, DepthAxisLineTicksAndGrid)
 {
     const QImage image = Render();
-    const int left = plot.Left;
+    const int left = plot.left;
     // The 2-pixel axis line covers the column left of the frame and the
     // frame column itself; its round ends reach one row beyond 40 .. 384.
-    EXPECT_EQ(RowRuns(image, left, clBlack), (Runs{{39, 385}}));
-    EXPECT_TRUE(PixelIs(image, left - 1, 45, clBlack));
+    EXPECT_EQ(rowRuns(image, left, colours::black), (Runs{{39, 385}}));
+    EXPECT_TRUE(pixelIs(image, left - 1, 45, colours::black));
 
     struct Row {
         const char* name;
@@ -217,53 +219,53 @@ TEST_F(SoilChartPixels, DepthAxisLineTicksAndGrid)
                          {"minor tick", 47, left - 2}};
     for (const Row& row : ticks) {
         for (int x = row.firstGray; x < left; ++x)
-            EXPECT_TRUE(PixelIs(image, x, row.y, clGray)) << row.name << " x " << x;
-        EXPECT_TRUE(PixelIs(image, row.firstGray - 1, row.y, Sand)) << row.name;
+            EXPECT_TRUE(pixelIs(image, x, row.y, colours::gray)) << row.name << " x " << x;
+        EXPECT_TRUE(pixelIs(image, row.firstGray - 1, row.y, sand)) << row.name;
     }
 
     // Dotted grid lines at the eleven inner ticks, none at the plot edges.
     int gridRows = 0;
-    for (int y = plot.Top; y <= plot.Bottom; ++y)
-        if (PixelIs(image, left + 1, y, clGray))
+    for (int y = plot.top; y <= plot.bottom; ++y)
+        if (pixelIs(image, left + 1, y, colours::gray))
             ++gridRows;
     EXPECT_EQ(gridRows, 11);
-    EXPECT_TRUE(PixelIs(image, left + 1, 212, clGray));
-    EXPECT_TRUE(PixelIs(image, left + 2, 212, Sand));
-    EXPECT_TRUE(PixelIs(image, left + 3, 212, clGray));
-    EXPECT_TRUE(PixelIs(image, plot.Right, 212, clBlack));
+    EXPECT_TRUE(pixelIs(image, left + 1, 212, colours::gray));
+    EXPECT_TRUE(pixelIs(image, left + 2, 212, sand));
+    EXPECT_TRUE(pixelIs(image, left + 3, 212, colours::gray));
+    EXPECT_TRUE(pixelIs(image, plot.right, 212, colours::black));
 }
 
 TEST_F(SoilChartPixels, LabelsAndTitleSitInTheirColumns)
 {
     const QImage image = Render();
-    const TAxisLayout& layout = chart.LeftAxis().Layout();
-    const QFont labelFont = chart.LeftAxis().LabelsFont().ToQFont();
-    const int height = TextHeight(labelFont);
+    const AxisLayout& layout = chart.leftAxis().layout();
+    const QFont labelFont = chart.leftAxis().labelsFont().toQFont();
+    const int height = textHeight(labelFont);
     auto inked = [&](int x0, int x1, int y0, int y1) {
         for (int y = std::max(y0, 0); y < std::min(y1, image.height()); ++y)
             for (int x = x0; x < x1; ++x)
-                if (!PixelIs(image, x, y, Sand))
+                if (!pixelIs(image, x, y, sand))
                     return true;
         return false;
     };
-    for (int tick : layout.Ticks)
-        EXPECT_TRUE(inked(layout.LabelEdge - 20, layout.LabelEdge, tick - height / 2,
+    for (int tick : layout.ticks)
+        EXPECT_TRUE(inked(layout.labelEdge - 20, layout.labelEdge, tick - height / 2,
                           tick - height / 2 + height))
             << "label at row " << tick;
     // Between the labels and the ticks there is only the panel.
-    EXPECT_FALSE(inked(layout.LabelEdge, plot.Left - 4, 0, image.height()));
+    EXPECT_FALSE(inked(layout.labelEdge, plot.left - 4, 0, image.height()));
     // The title column is 4 .. title edge, nothing left of it.
-    EXPECT_TRUE(inked(4, layout.TitleEdge, 150, 280));
+    EXPECT_TRUE(inked(4, layout.titleEdge, 150, 280));
     EXPECT_FALSE(inked(0, 4, 0, image.height()));
-    EXPECT_FALSE(inked(layout.TitleEdge, layout.LabelEdge - 20, 0, image.height()));
+    EXPECT_FALSE(inked(layout.titleEdge, layout.labelEdge - 20, 0, image.height()));
 }
 
 TEST_F(SoilChartPixels, BlankCustomTitleShowsNothing)
 {
     const QImage emptyTitle = Render();
-    chart.Title().SetText({QStringLiteral(" ")});
+    chart.title().setText({u" "_s});
     EXPECT_EQ(Render(), emptyTitle);
-    chart.Title().SetText({QStringLiteral("Soil")});
+    chart.title().setText({u"Soil"_s});
     EXPECT_NE(Render(), emptyTitle);
 }
 

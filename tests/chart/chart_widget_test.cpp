@@ -1,5 +1,5 @@
 // The chart as a widget: full redraws happen once per change, at the next
-// paint; other paints copy the picture cache and do not call OnAfterDraw.
+// paint; other paints copy the picture cache and do not emit redrawn().
 
 #include "soil_chart_fixture.h"
 
@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace morvane {
 namespace {
 
@@ -15,17 +17,16 @@ class ChartWidget : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        test::SetUpSoilChart(chart);
-        test::AddBand(chart, 277.8, clBlue);
-        chart.OnAfterDraw = [this](TChart* sender) {
+        test::setUpSoilChart(chart);
+        test::addBand(chart, 277.8, colours::blue);
+        QObject::connect(&chart, &Chart::redrawn, [this] {
             ++redraws;
-            EXPECT_EQ(sender, &chart);
-            // The new layout is in place when the notification runs.
-            rowOf165 = sender->LeftAxis().CalcPosValue(165);
-        };
+            // The new layout is in place when the signal is emitted.
+            rowOf165 = chart.leftAxis().pixelOf(165);
+        });
     }
 
-    TChart chart;
+    Chart chart;
     int redraws = 0;
     int rowOf165 = 0;
 };
@@ -34,48 +35,49 @@ TEST_F(ChartWidget, OneFullRedrawPerChange)
 {
     struct Step {
         const char* name;
-        std::function<void(TChart&)> action;
+        std::function<void(Chart&)> action;
         int redrawsAfter;
     };
     const Step steps[] = {
         {"first paint",
-         [](TChart& c) {
+         [](Chart& c) {
              c.show();
              QApplication::processEvents();
              c.repaint();
          },
          1},
-        {"repaint from the cache", [](TChart& c) { c.repaint(); }, 1},
-        {"grab from the cache", [](TChart& c) { c.grab(); }, 1},
-        {"same colour again", [](TChart& c) { c.SetColor(test::Sand); c.repaint(); }, 1},
+        {"repaint from the cache", [](Chart& c) { c.repaint(); }, 1},
+        {"grab from the cache", [](Chart& c) { c.grab(); }, 1},
+        {"same colour again", [](Chart& c) { c.setColor(colours::sand); c.repaint(); }, 1},
         {"three changes, one redraw",
-         [](TChart& c) {
-             c.SetColor(clCream);
-             c.LeftAxis().Title().SetCaption(QStringLiteral("Soil depth (mm)"));
-             test::AddDepthLine(c, 500, clYellow, 3);
+         [](Chart& c) {
+             c.setColor(colours::cream);
+             c.leftAxis().title().setCaption(u"Soil depth (mm)"_s);
+             test::addDepthLine(c, 500, colours::yellow, 3);
              c.repaint();
              c.repaint();
          },
          2},
-        {"pending paint events", [](TChart& c) { c.update(); QApplication::processEvents(); }, 2},
+        {"pending paint events", [](Chart& c) { c.update(); QApplication::processEvents(); }, 2},
     };
     for (const Step& step : steps) {
         step.action(chart);
         EXPECT_EQ(redraws, step.redrawsAfter) << step.name;
-        EXPECT_FALSE(chart.NeedsFullRedraw()) << step.name;
+        EXPECT_FALSE(chart.needsFullRedraw()) << step.name;
     }
     EXPECT_EQ(rowOf165, 135);
 }
 
-TEST_F(ChartWidget, MovingChildWidgetsInOnAfterDrawRedrawsOnce)
+TEST_F(ChartWidget, MovingChildWidgetsWhenRedrawnRedrawsOnce)
 {
     auto* marker = new QLabel(&chart);
     marker->resize(17, 17);
     marker->setAutoFillBackground(true);
-    chart.OnAfterDraw = [&](TChart* sender) {
+    QObject::disconnect(&chart, &Chart::redrawn, nullptr, nullptr);
+    QObject::connect(&chart, &Chart::redrawn, [&] {
         ++redraws;
-        marker->move(80, sender->LeftAxis().CalcPosValue(165) - 8);
-    };
+        marker->move(80, chart.leftAxis().pixelOf(165) - 8);
+    });
     chart.show();
     QApplication::processEvents();
     chart.repaint();
@@ -97,11 +99,11 @@ TEST_F(ChartWidget, CacheMatchesTheRenderedImageAndTheScreenRatio)
     chart.show();
     QApplication::processEvents();
     chart.repaint();
-    const QPixmap& cache = chart.Cache();
+    const QPixmap& cache = chart.cache();
     EXPECT_EQ(cache.devicePixelRatio(), chart.devicePixelRatioF());
     EXPECT_EQ(cache.size(), chart.size() * chart.devicePixelRatioF());
     if (chart.devicePixelRatioF() == 1.0) {
-        EXPECT_EQ(cache.toImage().convertToFormat(QImage::Format_RGB32), chart.RenderToImage());
+        EXPECT_EQ(cache.toImage().convertToFormat(QImage::Format_RGB32), chart.renderToImage());
     }
 }
 
@@ -113,7 +115,7 @@ TEST_F(ChartWidget, ResizingRedrawsAgain)
     chart.resize(200, 401);
     chart.repaint();
     EXPECT_EQ(redraws, 2);
-    EXPECT_EQ(chart.PlotRect().Right, 200 - 6);
+    EXPECT_EQ(chart.plotRect().right, 200 - 6);
 }
 
 }  // namespace

@@ -1,59 +1,61 @@
 #include "soil_chart_fixture.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane::test {
 
-void SetUpSoilChart(TChart& chart)
+void setUpSoilChart(Chart& chart)
 {
     chart.resize(137, 401);
-    chart.SetColor(Sand);
-    chart.SetBevelOuter(bvNone);
-    chart.SetBevelInner(bvNone);
-    chart.SetMarginTop(10);
-    chart.Title().SetCustomPosition(true);
-    chart.Title().SetLeft(50);
-    chart.Title().SetTop(0);
-    chart.Title().SetText({QString()});
+    chart.setColor(colours::sand);
+    chart.setBevelOuter(PanelBevel::None);
+    chart.setBevelInner(PanelBevel::None);
+    chart.setMarginTop(10);
+    chart.title().setCustomPosition(true);
+    chart.title().setLeft(50);
+    chart.title().setTop(0);
+    chart.title().setText({QString()});
 
-    TChartAxis& bottom = chart.BottomAxis();
-    bottom.SetAutomatic(false);
-    bottom.SetMinMax(0, 1);
-    bottom.SetVisible(false);
+    ChartAxis& bottom = chart.bottomAxis();
+    bottom.setAutomatic(false);
+    bottom.setMinMax(0, 1);
+    bottom.setVisible(false);
 
-    TChartAxis& depth = chart.LeftAxis();
-    depth.SetAutomatic(false);
-    depth.SetMinMax(0, 600);
-    depth.SetInverted(true);
-    depth.Title().SetCaption(QStringLiteral("Soil Depth (mm)"));
-    depth.Title().Font().SetHeight(13);
-    depth.Title().Font().SetBold(true);
+    ChartAxis& depth = chart.leftAxis();
+    depth.setAutomatic(false);
+    depth.setMinMax(0, 600);
+    depth.setInverted(true);
+    depth.title().setCaption(u"Soil Depth (mm)"_s);
+    depth.title().font().setHeight(13);
+    depth.title().font().setBold(true);
 }
 
-TAreaSeries* AddBand(TChart& chart, double depth, TColor color)
+AreaSeries* addBand(Chart& chart, double depth, QColor color)
 {
-    auto* series = new TAreaSeries(&chart);
-    chart.AddSeries(series);
-    series->AddXY(0, depth, QString(), color);
-    series->AddXY(10, depth, QString(), color);
-    series->SetUseYOrigin(true);
-    series->SetYOrigin(0);
+    auto* series = new AreaSeries(&chart);
+    chart.addSeries(series);
+    series->addPoint(0, depth, QString(), color);
+    series->addPoint(10, depth, QString(), color);
+    series->setUseYOrigin(true);
+    series->setYOrigin(0);
     return series;
 }
 
-TColorLineTool& AddDepthLine(TChart& chart, double value, TColor color, int width,
-                             TPenEndStyle endStyle)
+ColorLine& addDepthLine(Chart& chart, double value, QColor color, int width,
+                             Qt::PenCapStyle endStyle)
 {
-    TColorLineTool& line = chart.AddColorLineTool();
-    line.SetAxisID(TChart::LeftAxisIndex);
-    line.SetValue(value);
-    line.Pen().SetColor(color);
-    line.Pen().SetWidth(width);
-    line.Pen().SetEndStyle(endStyle);
+    ColorLine& line = chart.addColorLine();
+    line.setAxisId(Chart::LeftAxisIndex);
+    line.setValue(value);
+    line.pen().setColor(color);
+    line.pen().setWidth(width);
+    line.pen().setEndStyle(endStyle);
     return line;
 }
 
-bool PixelIs(const QImage& image, int x, int y, TColor color)
+bool pixelIs(const QImage& image, int x, int y, QColor color)
 {
-    return image.pixelColor(x, y) == ToQColor(color);
+    return image.pixelColor(x, y) == color;
 }
 
 namespace {
@@ -74,14 +76,14 @@ std::vector<std::pair<int, int>> Runs(int count, const std::function<bool(int)>&
 
 }  // namespace
 
-std::vector<std::pair<int, int>> RowRuns(const QImage& image, int x, TColor color)
+std::vector<std::pair<int, int>> rowRuns(const QImage& image, int x, QColor color)
 {
-    return Runs(image.height(), [&](int y) { return PixelIs(image, x, y, color); });
+    return Runs(image.height(), [&](int y) { return pixelIs(image, x, y, color); });
 }
 
-std::vector<std::pair<int, int>> ColumnRuns(const QImage& image, int y, TColor color)
+std::vector<std::pair<int, int>> columnRuns(const QImage& image, int y, QColor color)
 {
-    return Runs(image.width(), [&](int x) { return PixelIs(image, x, y, color); });
+    return Runs(image.width(), [&](int x) { return pixelIs(image, x, y, color); });
 }
 
 }  // namespace morvane::test

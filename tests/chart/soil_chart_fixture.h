@@ -8,24 +8,31 @@
 
 #include <QImage>
 
+#include <ostream>
+
+// Lets test failures print colours.
+inline void PrintTo(const QColor& colour, std::ostream* out)
+{
+    *out << colour.name(QColor::HexArgb).toStdString();
+}
+
 namespace morvane::test {
 
-inline constexpr TColor Sand = 10930928;  // RGB 240, 202, 166
 
-void SetUpSoilChart(TChart& chart);
+void setUpSoilChart(Chart& chart);
 
 // An active area series from the surface down to `depth`, across the whole
 // plot, as the window builds its detection-zone band.
-TAreaSeries* AddBand(TChart& chart, double depth, TColor color);
+AreaSeries* addBand(Chart& chart, double depth, QColor color);
 
-TColorLineTool& AddDepthLine(TChart& chart, double value, TColor color, int width,
-                             TPenEndStyle endStyle = esRound);
+ColorLine& addDepthLine(Chart& chart, double value, QColor color, int width,
+                             Qt::PenCapStyle endStyle = Qt::RoundCap);
 
 // The rows of column `x` whose pixel has colour `color`, as a list of
 // [first, last] runs, e.g. {{26, 39}}.
-std::vector<std::pair<int, int>> RowRuns(const QImage& image, int x, TColor color);
-std::vector<std::pair<int, int>> ColumnRuns(const QImage& image, int y, TColor color);
+std::vector<std::pair<int, int>> rowRuns(const QImage& image, int x, QColor color);
+std::vector<std::pair<int, int>> columnRuns(const QImage& image, int y, QColor color);
 
-bool PixelIs(const QImage& image, int x, int y, TColor color);
+bool pixelIs(const QImage& image, int x, int y, QColor color);
 
 }  // namespace morvane::test

@@ -1,4 +1,4 @@
-#include "image.h"
+#include "picture_view.h"
 
 #include <QPainter>
 
@@ -6,13 +6,13 @@
 
 namespace morvane {
 
-TImage::TImage(QWidget* parent, const QString& name, QRect geometry) : QWidget(parent)
+PictureView::PictureView(QWidget* parent, const QString& name, QRect geometry) : QWidget(parent)
 {
     setObjectName(name);
     setGeometry(geometry);
 }
 
-void TImage::setPictureSource(PictureSource source)
+void PictureView::setPictureSource(PictureSource source)
 {
     source_ = std::move(source);
     picture_ = QPixmap();
@@ -20,7 +20,7 @@ void TImage::setPictureSource(PictureSource source)
     update();
 }
 
-QPixmap TImage::picture()
+QPixmap PictureView::picture()
 {
     const qreal ratio = devicePixelRatioF();
     // A source that gave nothing is not asked again at the same ratio.
@@ -32,7 +32,7 @@ QPixmap TImage::picture()
     return picture_;
 }
 
-void TImage::paintEvent(QPaintEvent*)
+void PictureView::paintEvent(QPaintEvent*)
 {
     const QPixmap shown = picture();
     if (shown.isNull())

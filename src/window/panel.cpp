@@ -2,7 +2,7 @@
 
 namespace morvane {
 
-TPanel::TPanel(QWidget* parent, const QString& name, QRect geometry, QColor colour)
+Panel::Panel(QWidget* parent, const QString& name, QRect geometry, QColor colour)
     : QFrame(parent)
 {
     setObjectName(name);
@@ -13,9 +13,9 @@ TPanel::TPanel(QWidget* parent, const QString& name, QRect geometry, QColor colo
     setColor(colour);
 }
 
-QColor TPanel::color() const { return palette().color(QPalette::Window); }
+QColor Panel::color() const { return palette().color(QPalette::Window); }
 
-void TPanel::setColor(QColor colour)
+void Panel::setColor(QColor colour)
 {
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colour);

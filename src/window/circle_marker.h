@@ -8,13 +8,13 @@
 
 namespace morvane {
 
-class TShape : public QWidget {
+class CircleMarker : public QWidget {
 public:
-    TShape(QWidget* parent, const QString& name, QRect geometry, QColor outline, QColor fill);
+    CircleMarker(QWidget* parent, const QString& name, QRect geometry, QColor outline, QColor fill);
 
-    QColor brushColour() const { return fill_; }
-    void setBrushColour(QColor colour);
-    QColor penColour() const { return outline_; }
+    QColor fillColour() const { return fill_; }
+    void setFillColour(QColor colour);
+    QColor outlineColour() const { return outline_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -15,7 +15,7 @@
 
 namespace morvane {
 
-class TImage : public QWidget {
+class PictureView : public QWidget {
 public:
     // Makes the picture for a control of `size` logical pixels on a screen
     // with `devicePixelRatio` device pixels per logical pixel, so of
@@ -23,7 +23,7 @@ public:
     // control empty.
     using PictureSource = std::function<QImage(QSize size, qreal devicePixelRatio)>;
 
-    TImage(QWidget* parent, const QString& name, QRect geometry);
+    PictureView(QWidget* parent, const QString& name, QRect geometry);
 
     // The picture is made from `source` when next needed.
     void setPictureSource(PictureSource source);

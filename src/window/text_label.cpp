@@ -1,10 +1,10 @@
-#include "label.h"
+#include "text_label.h"
 
 #include "window_font.h"
 
 namespace morvane {
 
-TLabel::TLabel(QWidget* parent, const QString& name, const QString& caption, QPoint position,
+TextLabel::TextLabel(QWidget* parent, const QString& name, const QString& caption, QPoint position,
                LabelStyle style)
     : QLabel(parent), autoSize_(true)
 {
@@ -13,7 +13,7 @@ TLabel::TLabel(QWidget* parent, const QString& name, const QString& caption, QPo
     setText(caption);
 }
 
-TLabel::TLabel(QWidget* parent, const QString& name, const QString& caption, QRect geometry,
+TextLabel::TextLabel(QWidget* parent, const QString& name, const QString& caption, QRect geometry,
                LabelStyle style)
     : QLabel(parent), autoSize_(false)
 {
@@ -22,7 +22,7 @@ TLabel::TLabel(QWidget* parent, const QString& name, const QString& caption, QRe
     setText(caption);
 }
 
-void TLabel::applyStyle(const QString& name, LabelStyle style)
+void TextLabel::applyStyle(const QString& name, LabelStyle style)
 {
     setObjectName(name);
     setTextFormat(Qt::PlainText);
@@ -31,28 +31,34 @@ void TLabel::applyStyle(const QString& name, LabelStyle style)
     setFontColour(style.colour);
 }
 
-void TLabel::setText(const QString& text)
+void TextLabel::setText(const QString& text)
 {
     QLabel::setText(text);
     if (autoSize_)
         resize(sizeHint());
 }
 
-void TLabel::setFontColour(QColor colour)
+void TextLabel::setFontColour(QColor colour)
 {
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, colour);
     setPalette(colours);
 }
 
-QColor TLabel::fontColour() const { return palette().color(QPalette::WindowText); }
+QColor TextLabel::fontColour() const { return palette().color(QPalette::WindowText); }
 
-void TLabel::setBackgroundColour(QColor colour)
+void TextLabel::setBackgroundColour(QColor colour)
 {
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colour);
     setPalette(colours);
     setAutoFillBackground(true);
 }
+
+}  // namespace morvane
+
+namespace morvane {
+
+void TextLabel::fitWidthToText() { resize(sizeHint().width(), height()); }
 
 }  // namespace morvane

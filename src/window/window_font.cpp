@@ -1,10 +1,12 @@
 #include "window_font.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane {
 
 QFont windowFont(int pixelSize, bool bold)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(u"MS Sans Serif"_s);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     // The same crisp glyphs on every desktop, whatever its font settings.

@@ -14,13 +14,13 @@ struct LabelStyle {
     QColor colour = QColor(0, 0, 0);
 };
 
-class TLabel : public QLabel {
+class TextLabel : public QLabel {
 public:
     // An auto-sized label at `position`.
-    TLabel(QWidget* parent, const QString& name, const QString& caption, QPoint position,
+    TextLabel(QWidget* parent, const QString& name, const QString& caption, QPoint position,
            LabelStyle style);
     // A label of fixed size.
-    TLabel(QWidget* parent, const QString& name, const QString& caption, QRect geometry,
+    TextLabel(QWidget* parent, const QString& name, const QString& caption, QRect geometry,
            LabelStyle style);
 
     // Hides QLabel::setText so that an auto-sized label follows its text.
@@ -31,6 +31,10 @@ public:
 
     // Paints the label's rectangle in `colour` behind the text.
     void setBackgroundColour(QColor colour);
+
+    // A label of fixed size keeps its height and takes the width its text
+    // needs, so that none of the text is cut.
+    void fitWidthToText();
 
 private:
     void applyStyle(const QString& name, LabelStyle style);

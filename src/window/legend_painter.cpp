@@ -8,6 +8,8 @@
 #include "colours.h"
 #include "window_font.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane {
 
 namespace {
@@ -18,9 +20,9 @@ QRect symbolBox(int centreY) { return QRect(5, centreY - 5, 10, 10); }
 // Text with its top-left corner at `topLeft`, on a cream background.
 void drawEntryText(QPainter& painter, QPoint topLeft, const QString& text)
 {
-    painter.setPen(windowColour(clWindowText));
+    painter.setPen(colours::windowText);
     painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(windowColour(clCream));
+    painter.setBackground(colours::cream);
     painter.drawText(topLeft + QPoint(0, painter.fontMetrics().ascent()), text);
     painter.setBackgroundMode(Qt::TransparentMode);
 }
@@ -42,7 +44,7 @@ void drawDottedFrame(QPainter& painter, int right, int bottom)
     int step = 0;
     auto dot = [&](int x, int y) {
         if (step++ % 2 == 0)
-            painter.fillRect(QRect(x, y, 1, 1), windowColour(clBlack));
+            painter.fillRect(QRect(x, y, 1, 1), colours::black);
     };
     for (int y = 0; y < bottom; ++y)
         dot(0, y);
@@ -60,29 +62,29 @@ void paintLegend(QPainter& painter, QSize size)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setFont(windowFont(11));
-    painter.fillRect(QRect(QPoint(0, 0), size), windowColour(clCream));
+    painter.fillRect(QRect(QPoint(0, 0), size), colours::cream);
 
-    painter.fillRect(symbolBox(30), windowColour(clFuchsia));
-    drawEntryText(painter, QPoint(20, 25), QStringLiteral("Irrigation Amount"));
+    painter.fillRect(symbolBox(30), colours::fuchsia);
+    drawEntryText(painter, QPoint(20, 25), u"Irrigation Amount"_s);
 
     // The detector dots have no outline of their own.
     painter.setPen(Qt::NoPen);
-    painter.setBrush(windowColour(clYellow));
+    painter.setBrush(colours::yellow);
     painter.drawEllipse(symbolBox(50));
-    drawEntryText(painter, QPoint(20, 45), QStringLiteral("Sentrel float DOWN"));
+    drawEntryText(painter, QPoint(20, 45), u"Sentrel float DOWN"_s);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(windowColour(clRed));
+    painter.setBrush(colours::red);
     painter.drawEllipse(symbolBox(70));
-    drawEntryText(painter, QPoint(20, 65), QStringLiteral("Sentrel float UP"));
+    drawEntryText(painter, QPoint(20, 65), u"Sentrel float UP"_s);
 
-    painter.fillRect(symbolBox(90), windowColour(clBlue));
-    drawEntryText(painter, QPoint(20, 85), QStringLiteral("Zone where Sentrel will be tripped"));
+    painter.fillRect(symbolBox(90), colours::blue);
+    drawEntryText(painter, QPoint(20, 85), u"Zone where Sentrel will be tripped"_s);
 
-    drawThickLine(painter, windowColour(clGreen), 0, 18, 110);
+    drawThickLine(painter, colours::green, 0, 18, 110);
     drawEntryText(painter, QPoint(20, 105),
-                  QStringLiteral(" Position of wetting front at 24 hr after irrigation"));
-    drawThickLine(painter, windowColour(clYellow), 2, 15, 130);
-    drawEntryText(painter, QPoint(20, 125), QStringLiteral(" Limit of active root zone"));
+                  u" Position of wetting front at 24 hr after irrigation"_s);
+    drawThickLine(painter, colours::yellow, 2, 15, 130);
+    drawEntryText(painter, QPoint(20, 125), u" Limit of active root zone"_s);
 
     drawDottedFrame(painter, 240, 180);
 }

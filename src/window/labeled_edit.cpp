@@ -4,6 +4,8 @@
 
 #include "window_font.h"
 
+using namespace Qt::StringLiterals;
+
 namespace morvane {
 
 namespace {
@@ -13,11 +15,11 @@ constexpr int kLabelSpacing = 3;
 constexpr QMargins kTextMargins(2, 1, 2, 1);
 }
 
-TLabeledEdit::TLabeledEdit(QWidget* parent, const QString& name, QRect geometry,
+LabeledEdit::LabeledEdit(QWidget* parent, const QString& name, QRect geometry,
                            const QString& caption, LabelStyle captionStyle,
                            const QString& text)
     : QLineEdit(text, parent),
-      editLabel_(new TLabel(parent, name + QStringLiteral("Label"), caption, QPoint(),
+      editLabel_(new TextLabel(parent, name + u"Label"_s, caption, QPoint(),
                             captionStyle))
 {
     setObjectName(name);
@@ -37,7 +39,7 @@ TLabeledEdit::TLabeledEdit(QWidget* parent, const QString& name, QRect geometry,
     editLabel_->setBuddy(this);
 }
 
-void TLabeledEdit::paintEvent(QPaintEvent* event)
+void LabeledEdit::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
     QPainter painter(this);

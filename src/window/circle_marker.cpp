@@ -1,10 +1,10 @@
-#include "shape.h"
+#include "circle_marker.h"
 
 #include <QPainter>
 
 namespace morvane {
 
-TShape::TShape(QWidget* parent, const QString& name, QRect geometry, QColor outline,
+CircleMarker::CircleMarker(QWidget* parent, const QString& name, QRect geometry, QColor outline,
                QColor fill)
     : QWidget(parent), outline_(outline), fill_(fill)
 {
@@ -12,7 +12,7 @@ TShape::TShape(QWidget* parent, const QString& name, QRect geometry, QColor outl
     setGeometry(geometry);
 }
 
-void TShape::setBrushColour(QColor colour)
+void CircleMarker::setFillColour(QColor colour)
 {
     if (fill_ == colour)
         return;
@@ -20,7 +20,7 @@ void TShape::setBrushColour(QColor colour)
     update();
 }
 
-void TShape::paintEvent(QPaintEvent*)
+void CircleMarker::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     // Whole pixels only, so a marker looks the same on every screen.

@@ -5,23 +5,23 @@
 
 #include <QLineEdit>
 
-#include "label.h"
+#include "text_label.h"
 
 namespace morvane {
 
-class TLabeledEdit : public QLineEdit {
+class LabeledEdit : public QLineEdit {
 public:
     // The label is a sibling of the edit named `name` + "Label".
-    TLabeledEdit(QWidget* parent, const QString& name, QRect geometry, const QString& caption,
+    LabeledEdit(QWidget* parent, const QString& name, QRect geometry, const QString& caption,
                  LabelStyle captionStyle, const QString& text);
 
-    TLabel* EditLabel() const { return editLabel_; }
+    TextLabel* label() const { return editLabel_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TLabel* editLabel_;
+    TextLabel* editLabel_;
 };
 
 }  // namespace morvane

@@ -6,9 +6,9 @@
 
 namespace morvane {
 
-class TPanel : public QFrame {
+class Panel : public QFrame {
 public:
-    TPanel(QWidget* parent, const QString& name, QRect geometry, QColor colour);
+    Panel(QWidget* parent, const QString& name, QRect geometry, QColor colour);
 
     QColor color() const;
     void setColor(QColor colour);

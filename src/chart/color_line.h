@@ -1,0 +1,42 @@
+#pragma once
+// A straight line across the plot at one value of an axis: horizontal for a
+// vertical axis, vertical for a horizontal one. Drawn after everything else
+// of a redraw, in tool-list order, with no clipping and no range test: a
+// value beyond the axis range is drawn outside the plot at its converted
+// pixel, limited only by the panel's edges.
+
+#include "chart_pen.h"
+#include "chart_tool.h"
+
+namespace morvane {
+
+class ChartAxis;
+
+class ColorLine : public ChartTool {
+public:
+    explicit ColorLine(Chart& chart);
+
+    // The axis as an index into the chart's axes list (2 is the left axis);
+    // -1, or any index past the list, means no axis: nothing is drawn.
+    int axisId() const { return axisID_; }
+    void setAxisId(int id) { assign(axisID_, id); }
+    ChartAxis* axis() const;
+    // Sets axisId to the axis's index in its chart; an axis of another chart
+    // is refused.
+    void setAxis(const ChartAxis* axis);
+
+    // axis units. Not a number or infinite is refused with ChartException.
+    double value() const { return value_; }
+    void setValue(double value);
+    ChartPen& pen() { return pen_; }
+    const ChartPen& pen() const { return pen_; }
+
+    void chartEvent(ChartToolEvent event, QPainter& painter, const ChartRect& plot) override;
+
+private:
+    int axisID_ = -1;
+    double value_ = 0;
+    ChartPen pen_;
+};
+
+}  // namespace morvane

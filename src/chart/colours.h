@@ -1,0 +1,48 @@
+#pragma once
+// The program's named colours: the window, the soil charts and the chart
+// engine's defaults all take their colours from here, so a colour has one
+// name and one value throughout.
+
+#include <QColor>
+
+#include <array>
+
+namespace morvane::colours {
+
+inline constexpr QColor black{0, 0, 0};
+inline constexpr QColor maroon{128, 0, 0};
+inline constexpr QColor green{0, 128, 0};
+inline constexpr QColor olive{128, 128, 0};
+inline constexpr QColor navy{0, 0, 128};
+inline constexpr QColor purple{128, 0, 128};
+inline constexpr QColor teal{0, 128, 128};
+inline constexpr QColor gray{128, 128, 128};
+inline constexpr QColor silver{192, 192, 192};
+inline constexpr QColor red{255, 0, 0};
+inline constexpr QColor lime{0, 255, 0};
+inline constexpr QColor yellow{255, 255, 0};
+inline constexpr QColor blue{0, 0, 255};
+inline constexpr QColor fuchsia{255, 0, 255};
+inline constexpr QColor aqua{0, 255, 255};
+inline constexpr QColor white{255, 255, 255};
+inline constexpr QColor moneyGreen{192, 220, 192};
+inline constexpr QColor skyBlue{166, 202, 240};
+inline constexpr QColor cream{255, 251, 240};
+inline constexpr QColor mediumGray{160, 160, 164};
+// The window's background and the soil charts' panels.
+inline constexpr QColor sand{240, 202, 166};
+// The face of a chart panel that was given no colour of its own.
+inline constexpr QColor buttonFace{240, 240, 240};
+// The desktop's window-text colour, black by default.
+inline constexpr QColor windowText = black;
+// Draws nothing. (An invalid QColor, by contrast, means "no colour given:
+// use the default".)
+inline constexpr QColor none{0, 0, 0, 0};
+
+// Colours handed to chart series that were added without a colour, in this
+// order.
+inline constexpr std::array<QColor, 20> seriesPalette = {
+    red,  green, yellow, blue,   white, gray,       fuchsia, teal,  navy,  maroon,
+    lime, olive, purple, silver, aqua,  black, moneyGreen, skyBlue, cream, mediumGray};
+
+}  // namespace morvane::colours

@@ -1,0 +1,142 @@
+#include "soil_profile_view.h"
+
+#include <algorithm>
+
+#include "chart.h"
+#include "circle_marker.h"
+#include "colours.h"
+#include "label_styles.h"
+
+using namespace Qt::StringLiterals;
+
+namespace morvane {
+namespace {
+
+constexpr QSize kChartSize(137, 401);
+constexpr double kDepthRange = 600;
+// The markers' circles are this wide and sit this far into their chart.
+constexpr int kMarkerSize = 17;
+constexpr int kMarkerLeft = 80;
+
+Chart* createChart(QWidget* parent, const SoilProfileDesign& design)
+{
+    auto* chart = new Chart(parent);
+    chart->setObjectName(design.chartName);
+    chart->setGeometry(QRect(design.chartPosition, kChartSize));
+    chart->setColor(colours::sand);
+    chart->setBevelOuter(PanelBevel::None);
+    chart->setMarginTop(10);
+
+    ChartAxis& across = chart->bottomAxis();
+    across.setMinMax(0, 1);
+    across.setVisible(false);
+
+    ChartAxis& depth = chart->leftAxis();
+    depth.setMinMax(0, kDepthRange);
+    depth.setInverted(true);
+    depth.title().setCaption(design.depthCaption);
+    depth.title().font().setHeight(13);
+    depth.title().font().setBold(true);
+    return chart;
+}
+
+// A line across the chart at a depth. The engine's lines take no mouse
+// input, so the user cannot drag them.
+ColorLine* addDepthLine(Chart& chart, QColor colour, int width,
+                        Qt::PenCapStyle ends = Qt::RoundCap)
+{
+    ColorLine& line = chart.addColorLine();
+    line.setAxisId(Chart::LeftAxisIndex);
+    line.pen().setColor(colour);
+    line.pen().setWidth(width);
+    line.pen().setEndStyle(ends);
+    return &line;
+}
+
+CircleMarker* addMarker(Chart* chart, const QString& name, int top, bool visible)
+{
+    auto* marker = new CircleMarker(chart, name, QRect(kMarkerLeft, top, kMarkerSize, kMarkerSize),
+                                    colours::yellow, colours::white);
+    marker->setVisible(visible);
+    return marker;
+}
+
+void colourMarker(CircleMarker& marker, double detectorDepth, const SoilDepths& depths)
+{
+    marker.show();
+    const bool belowWettedZone = detectorDepth > depths.maxDetectionDepth.value();
+    marker.setFillColour(belowWettedZone ? colours::yellow : colours::red);
+}
+
+void placeMarker(CircleMarker& marker, int depthRow)
+{
+    marker.move(kMarkerLeft, depthRow - kMarkerSize / 2);
+}
+
+}  // namespace
+
+SoilProfileView::SoilProfileView(QWidget* parent, const SoilProfileDesign& design)
+    : chart_(createChart(parent, design)),
+      rootZoneLine_(addDepthLine(*chart_, colours::yellow, 3)),
+      front24hLine_(addDepthLine(*chart_, colours::green, 3)),
+      appliedWaterBar_(addDepthLine(*chart_, colours::fuchsia, design.appliedBarWidth,
+                                    Qt::FlatCap)),
+      shallowMarker_(addMarker(chart_, design.shallowMarkerName, design.shallowMarkerTop, true)),
+      deepMarker_(addMarker(chart_, design.deepMarkerName, design.deepMarkerTop, false)),
+      beyondChartWarning_(new TextLabel(parent, design.warningName, u"24h is beyond 600 mm"_s,
+                                        QRect(design.warningPosition, QSize(0, 13)),
+                                        labelStyles::red)),
+      bandTitle_(design.bandTitle)
+{
+    beyondChartWarning_->fitWidthToText();
+    beyondChartWarning_->hide();
+}
+
+void SoilProfileView::rebuildBand(const SoilDepths& depths)
+{
+    chart_->removeAllSeries();
+    auto* band = new AreaSeries(chart_);
+    chart_->addSeries(band);
+    const double bottom = depths.maxDetectionDepth.value();
+    band->addPoint(0, bottom, QString(), colours::blue);
+    band->addPoint(10, bottom, QString(), colours::blue);
+    band->setUseYOrigin(true);
+    band->setTitle(bandTitle_);
+}
+
+void SoilProfileView::colourMarkers(double shallowDepth, double deepDepth,
+                                    const SoilDepths& depths)
+{
+    colourMarker(*shallowMarker_, shallowDepth, depths);
+    colourMarker(*deepMarker_, deepDepth, depths);
+}
+
+void SoilProfileView::showDeepMarker(bool shown) { deepMarker_->setVisible(shown); }
+
+void SoilProfileView::setLines(double rootZoneLine, const SoilDepths& depths,
+                               double appliedDepth)
+{
+    // Depth conversions need the chart's display layout, which a chart gets
+    // at its first paint; laying it out now gives the bar its display
+    // thickness from the first paint on.
+    if (chart_->chartBounds().width() == 0)
+        chart_->calculateLayout();
+
+    rootZoneLine_->setValue(rootZoneLine);
+
+    const double front = depths.front24h.value();
+    front24hLine_->setValue(std::max(0.0, front));
+    beyondChartWarning_->setVisible(front > kDepthRange);
+    front24hLine_->setActive(front24hLine_->value() >= depths.maxDetectionDepth.value());
+
+    appliedWaterBar_->setValue(-appliedDepth / 2);
+    appliedWaterBar_->pen().setWidth(chart_->leftAxis().pixelLengthOf(appliedDepth));
+}
+
+void SoilProfileView::placeMarkers(double shallowDepth, double deepDepth)
+{
+    placeMarker(*shallowMarker_, chart_->leftAxis().pixelOf(shallowDepth));
+    placeMarker(*deepMarker_, chart_->leftAxis().pixelOf(deepDepth));
+}
+
+}  // namespace morvane
