@@ -82,6 +82,7 @@ ModelInputs localisedDefaultInputs()
 void runWettingFrontModel(const ModelInputs& inputs, ModelResults& results)
 {
     const Extended rate = parseNumber(inputs.appRate);
+    results.appRate = rate;
     const Extended duration = parseNumber(inputs.duration);
     results.appliedDepthText = fixed0(checkedMultiply(rate, duration));
     const double appliedDepth = storeAsDouble(parseNumber(*results.appliedDepthText));

@@ -13,6 +13,8 @@
 #include <optional>
 #include <string>
 
+#include "extended.h"
+
 namespace morvane {
 
 // The four volumetric water contents of one soil.
@@ -66,6 +68,8 @@ struct SoilResults : SoilDepths {
 struct ModelResults {
     std::optional<std::string> appliedDepthText;  // A, whole millimetres
     // Held values of the run.
+    // R as parsed, unrounded: only the irrigation plan (response_plan.h) reads it.
+    std::optional<Extended> appRate;
     std::optional<double> appliedDepth;  // A, whole millimetres
     std::optional<double> deficit;       // D = N x U
     std::optional<double> rootZone;      // Z
