@@ -4,11 +4,14 @@
 // morvane_run("12", "1.75", "3", "6.5", "450", '.') gives
 //   {"report": {"texts": {"AppAmount": "21", ...}, ..., "error": null},
 //    "plain": "AppAmount=21\nLtSWD=19.5\n...",
-//    "appliedDepth": 21, "rootZone": 450}
+//    "appliedDepth": 21, "rootZone": 450,
+//    "plan": {"light": "Shallow detector (150 mm) responds once ...", "heavy": "..."}}
 // where "report" and "plain" are, byte for byte, what morvane-calc --json and
-// morvane-calc print for the same texts and separator. A failing run keeps
-// what it wrote before the failure and names it in report.error; a held
-// value the run did not reach is null.
+// morvane-calc print for the same texts and separator, and "plan" holds each
+// soil's response depths and run times in words. A failing run keeps what it
+// wrote before the failure and names it in report.error, and its plan is
+// null; a held value the run did not reach is null. A plan that cannot be
+// worked out (a run time beyond the double range) is {"error": "..."}.
 
 #include <cstdlib>
 #include <cstring>
@@ -20,6 +23,8 @@
 #include "command_line.h"
 #include "json_text.h"
 #include "number_format_settings.h"
+#include "plan_sentences.h"
+#include "response_plan.h"
 #include "result_report.h"
 #include "wetting_front_model.h"
 
@@ -40,6 +45,26 @@ void appendHeldValue(std::string& out, const std::optional<double>& value)
         calc::appendJsonNumber(out, *value);
     else
         out += "null";
+}
+
+void appendPlan(std::string& out, const ModelResults& results)
+{
+    std::string light, heavy;
+    try {
+        const ResponsePlan plan = responsePlan(results);
+        light = planSentences(plan.light, plan.rateText);
+        heavy = planSentences(plan.heavy, plan.rateText);
+    } catch (const Exception& failure) {
+        out += "{\"error\": ";
+        calc::appendJsonString(out, withClosingPeriod(failure.message()));
+        out += "}";
+        return;
+    }
+    out += "{\"light\": ";
+    calc::appendJsonString(out, light);
+    out += ", \"heavy\": ";
+    calc::appendJsonString(out, heavy);
+    out += "}";
 }
 
 // The separator the page asks for, when morvane-calc would accept it too.
@@ -75,6 +100,11 @@ char* morvane_run(const char* rate, const char* duration, const char* days,
     appendHeldValue(out, results.appliedDepth);
     out += ", \"rootZone\": ";
     appendHeldValue(out, results.rootZone);
+    out += ", \"plan\": ";
+    if (error)
+        out += "null";
+    else
+        appendPlan(out, results);
     out += "}";
     return copyForCaller(out);
 }
