@@ -32,7 +32,12 @@ function chromium(args) {
   }
 }
 
-const dumpDom = (url, extra = []) => chromium([...extra, "--dump-dom", url]);
+// The page's DOM once it has run its first calculation.
+function dumpDom(url, extra = []) {
+  const html = chromium([...extra, "--dump-dom", url]);
+  assert.match(html, /<body[^>]*data-ready="true"/, `${url} did not finish loading`);
+  return html;
+}
 const german = ["--lang=de-DE", "--accept-lang=de-DE"];
 
 // The opening tag and text of the element with that id.
@@ -173,7 +178,10 @@ describe("the page served over HTTP", () => {
   it("asks the server for nothing but the page", async () => {
     const html = dumpDom(`http://127.0.0.1:${port}/index.html${secondExample}`);
     assert.equal(element(html, "AppAmount").text, "21");
-    // The server's log lines arrive once the event loop runs again.
+    // The server's log lines arrive once the event loop runs again; wait a
+    // moment more for any late request.
+    for (let i = 0; i < 50 && !log.includes('"GET'); ++i)
+      await new Promise((resolve) => setTimeout(resolve, 100));
     await new Promise((resolve) => setTimeout(resolve, 300));
     const requests = log.split("\n").filter((line) => line.includes('"GET'));
     assert.deepEqual(requests.map((line) => line.match(/"GET (\S+)/)[1]), [`/index.html${secondExample}`]);
