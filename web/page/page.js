@@ -162,4 +162,9 @@ const MorvanePage = (() => {
   return { start, decimalSeparatorFor };
 })();
 
-MorvanePage.start();
+MorvanePage.start().catch((failure) => {
+  // Only a browser without WebAssembly gets here: say so instead of showing nothing.
+  const error = document.getElementById("error");
+  error.textContent = `The calculation cannot run in this browser: ${failure}`;
+  error.hidden = false;
+});
