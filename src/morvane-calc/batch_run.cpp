@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "csv_table.h"
-#include "failures.h"
+#include "model_run.h"
+#include "plan_report.h"
 #include "result_names.h"
 #include "result_report.h"
 
@@ -70,16 +71,16 @@ public:
         for (std::size_t i = 0; i < header_.count; ++i) field(header_.fields[i]);
         for (const ResultText& result : kResultTexts) field(result.name);
         for (const StorageWarning& warning : kStorageWarnings) field(warning.name);
-        // The planner's response-depth columns (--plan) are to go here and in writeRow.
+        if (settings_.plan)
+            for (const char* name : kPlanValueNames) field(name);
         line_ += "error";
         finishLine();
     }
 
     // Writes the row's first header-count columns (missing ones empty).
-    void writeRow(const CsvRecord& row, const ModelResults& results,
-                  const std::optional<std::string>& error)
+    void writeRow(const CsvRecord& row, const ModelResults& results, const ModelRun& run)
     {
-        if (settings_.json) return writeJsonRow(row, results, error);
+        if (settings_.json) return writeJsonRow(row, results, run);
         line_.clear();
         for (std::size_t i = 0; i < header_.count; ++i)
             field(i < row.count ? std::string_view(row.fields[i]) : std::string_view());
@@ -91,7 +92,8 @@ public:
             const auto& shown = warning.shown(results);
             field(shown ? warningText(*shown) : "");
         }
-        if (error) appendCsvField(line_, *error, settings_.delimiter);
+        if (settings_.plan) writePlan(run.plan);
+        if (run.error) appendCsvField(line_, *run.error, settings_.delimiter);
         finishLine();
     }
 
@@ -102,21 +104,31 @@ private:
         line_ += settings_.delimiter;
     }
 
+    // A row without a plan (a failed run) leaves the plan's columns empty.
+    void writePlan(const std::optional<ResponsePlan>& plan)
+    {
+        const auto values = plan ? planValues(*plan) : std::array<std::optional<double>, 16>{};
+        for (const std::optional<double>& value : values) {
+            number_.clear();
+            if (value) appendPlanNumber(number_, *value);
+            field(number_);
+        }
+    }
+
     void finishLine()
     {
         line_ += '\n';
         out_.append(line_);
     }
 
-    void writeJsonRow(const CsvRecord& row, const ModelResults& results,
-                      const std::optional<std::string>& error)
+    void writeJsonRow(const CsvRecord& row, const ModelResults& results, const ModelRun& run)
     {
         fields_.clear();
         for (std::size_t i = 0; i < header_.count; ++i)
             fields_.emplace_back(header_.fields[i],
                                  i < row.count ? std::string_view(row.fields[i]) : std::string_view());
         line_.clear();
-        appendJsonReport(line_, results, error, &fields_);
+        appendJsonReport(line_, results, run.plan ? &*run.plan : nullptr, run.error, &fields_);
         out_.append(line_);
     }
 
@@ -124,6 +136,7 @@ private:
     const BatchSettings& settings_;
     OutputBuffer& out_;
     std::string line_;
+    std::string number_;  // one plan value, kept to reuse its buffer
     NamedFields fields_;
 };
 
@@ -153,20 +166,16 @@ BatchOutcome runBatch(int inputFd, const BatchSettings& settings, OutputBuffer& 
     while (!out.failed() && reader.next(row)) {
         ++outcome.rows;
         results = ModelResults{};
-        std::optional<std::string> error;
+        ModelRun run;
         if (std::string malformed = malformation(row, header.count); !malformed.empty()) {
-            error = std::move(malformed);
+            run.error = std::move(malformed);
         } else {
             ModelInputs inputs = settings.defaults;
             for (const InputColumn& column : columns) inputs.*column.input = row.fields[column.column];
-            try {
-                runWettingFrontModel(inputs, results);
-            } catch (const Exception& failure) {
-                error = withClosingPeriod(failure.message());
-            }
+            run = runModel(inputs, results, settings.plan || settings.json);
         }
-        if (error) ++outcome.failedRows;
-        writer.writeRow(row, results, error);
+        if (run.error) ++outcome.failedRows;
+        writer.writeRow(row, results, run);
     }
     outcome.readError = reader.readError();
     return outcome;

@@ -5,7 +5,8 @@
 // The header names the input columns (kInputColumns) in any order; every
 // other column is carried through. Each output row is the input row's
 // columns as read, the result texts in the order the model writes them,
-// ltStoWarn and HvSTOWarn ("shown"/"hidden") and error:
+// ltStoWarn and HvSTOWarn ("shown"/"hidden"), with --plan the plan's
+// columns LtPlanShallowDepth … HvPlanRootZoneHours (plan_report.h), and error:
 //   rate,field            rate,field,AppAmount,LtSWD,…,Hv1STO,ltStoWarn,HvSTOWarn,error
 //   12,north        ->    12,north,30,25,…,50%,hidden,hidden,
 //   x,south               x,south,,,…,,,,'x' is not a valid floating point value.
@@ -24,6 +25,7 @@ struct BatchSettings {
     char delimiter = ',';
     bool json = false;      // JSON Lines: one object per row, the row's columns under "fields"
     ModelInputs defaults;   // for the input columns the table lacks
+    bool plan = false;      // the irrigation plan's columns after the warnings (JSON: always)
 };
 
 struct BatchOutcome {

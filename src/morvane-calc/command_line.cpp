@@ -8,7 +8,7 @@ namespace morvane::calc {
 
 const char* const kUsageLine =
     "usage: morvane-calc [--rate T] [--duration T] [--days T] [--cwu T] "
-    "[--root-zone T] [--decimal-separator C] [--json] [--batch [FILE] [--delimiter C]] "
+    "[--root-zone T] [--decimal-separator C] [--json] [--plan] [--batch [FILE] [--delimiter C]] "
     "[--version]";
 
 const char* const kHelpText =
@@ -27,7 +27,9 @@ const char* const kHelpText =
     "                         one printable ASCII character, not a digit, sign, e, E\n"
     "                         or blank (default: from the locale, LC_NUMERIC)\n"
     "  --json                 print one JSON object: \"texts\", \"warnings\", \"light\",\n"
-    "                         \"heavy\" (held values, 17 significant digits) and \"error\"\n"
+    "                         \"heavy\" (held values, 17 significant digits), \"plan\"\n"
+    "                         (the irrigation plan below) and \"error\"\n"
+    "  --plan                 add the irrigation plan to the plain output or the table\n"
     "  --batch [FILE]         read a CSV table from FILE (standard input when FILE is\n"
     "                         \"-\" or absent) and run the model once per row; see below\n"
     "  --delimiter C          the table's field delimiter, for reading and writing\n"
@@ -42,13 +44,28 @@ const char* const kHelpText =
     "text to standard error and exits with 1; a usage error exits with 2.\n"
     "Either form --name T or --name=T is accepted.\n"
     "\n"
+    "The irrigation plan, for each soil: the water to apply (mm) and the run time at\n"
+    "the rate (h) before the shallow detector responds, before the deep one does\n"
+    "and before the whole root zone is wetted. --plan adds its values after the\n"
+    "warnings, light soil then heavy (17 significant digits, the decimal separator):\n"
+    "  LtPlanShallowDepth, LtPlanShallowAppliedDepth, LtPlanShallowHours,\n"
+    "  LtPlanDeepDepth, LtPlanDeepAppliedDepth, LtPlanDeepHours,\n"
+    "  LtPlanRootZoneAppliedDepth, LtPlanRootZoneHours, then the same with Hv.\n"
+    "An applied depth of 0 means any irrigation does it. A value is empty when there\n"
+    "is none: the run times at a rate that is not positive, the deep detector's\n"
+    "values under a 300 mm root zone. In JSON, \"plan\" holds {\"light\": {\"shallow\":\n"
+    "{\"depth\", \"appliedDepth\", \"hours\"}, \"deep\": {...} or null, \"rootZone\":\n"
+    "{\"appliedDepth\", \"hours\"}}, \"heavy\": {...}}, with null for a missing run time,\n"
+    "and is null after a failed run.\n"
+    "\n"
     "Batch tables: the header names the input columns rate, duration, days, cwu\n"
     "and root_zone in any order; a missing one takes its option's text or default.\n"
     "Other columns are carried through unchanged. Each output row holds the input\n"
-    "row's columns, the result texts in the order above, ltStoWarn, HvSTOWarn and\n"
-    "error. A failing or malformed row keeps what was written before the failure,\n"
-    "names it in its error column, and the batch goes on. With --json, each row is\n"
-    "one line holding the JSON object above plus the row's columns under \"fields\".\n"
+    "row's columns, the result texts in the order above, ltStoWarn, HvSTOWarn, with\n"
+    "--plan the plan's columns, and error. A failing or malformed row keeps what\n"
+    "was written before the failure, names it in its error column, and the batch\n"
+    "goes on. With --json, each row is one line holding the JSON object above plus\n"
+    "the row's columns under \"fields\".\n"
     "The exit status is 0 when every row succeeded, 1 when any failed.\n"
     "Writing output that cannot be written is an error (exit 1).\n";
 
@@ -77,6 +94,7 @@ std::optional<std::string>* inputText(GivenInputs& inputs, std::string_view name
 bool* flag(CalcOptions& options, std::string_view name)
 {
     if (name == "--json") return &options.json;
+    if (name == "--plan") return &options.plan;
     if (name == "--help") return &options.help;
     if (name == "--version") return &options.version;
     return nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 // The command line of morvane-calc:
 //   morvane-calc [--rate T] [--duration T] [--days T] [--cwu T] [--root-zone T]
-//                [--decimal-separator C] [--json] [--batch [FILE] [--delimiter C]]
+//                [--decimal-separator C] [--json] [--plan] [--batch [FILE] [--delimiter C]]
 //                [--help] [--version]
 // Each T is an input text exactly as typed into the window (blanks included);
 // an omitted one keeps the window's default text, written with the active
@@ -25,6 +25,7 @@ struct CalcOptions {
     GivenInputs inputs;
     std::optional<char> decimalSeparator;  // empty: the locale's
     bool json = false;
+    bool plan = false;                     // the irrigation plan in plain and table output
     bool help = false;
     bool version = false;
     bool batch = false;

@@ -15,4 +15,27 @@ void appendJsonString(std::string& out, std::string_view text);
 std::string jsonNumber(double value);
 void appendJsonNumber(std::string& out, double value);
 
+// Writes a JSON object's members, "key": value, separated by commas.
+class JsonObject {
+public:
+    explicit JsonObject(std::string& out) : out_(out) { out_ += '{'; }
+    ~JsonObject() { out_ += '}'; }
+    JsonObject(const JsonObject&) = delete;
+    JsonObject& operator=(const JsonObject&) = delete;
+
+    // Starts a member; its value is appended next.
+    std::string& key(std::string_view name)
+    {
+        if (!empty_) out_ += ", ";
+        empty_ = false;
+        appendJsonString(out_, name);
+        out_ += ": ";
+        return out_;
+    }
+
+private:
+    std::string& out_;
+    bool empty_ = true;
+};
+
 }  // namespace morvane::calc

@@ -15,8 +15,10 @@
 #include "command_line.h"
 #include "failures.h"
 #include "floating_point_environment.h"
+#include "model_run.h"
 #include "number_format_settings.h"
 #include "output_buffer.h"
+#include "plan_report.h"
 #include "result_report.h"
 
 namespace {
@@ -46,16 +48,18 @@ int finish(calc::OutputBuffer& out, int status)
 int runOnce(const calc::CalcOptions& options)
 {
     ModelResults results;
-    std::optional<std::string> error;
-    try {
-        runWettingFrontModel(calc::inputsWithDefaults(options.inputs), results);
-    } catch (const Exception& failure) {
-        error = withClosingPeriod(failure.message());
-    }
+    const calc::ModelRun run = calc::runModel(calc::inputsWithDefaults(options.inputs), results,
+                                              options.json || options.plan);
+    const ResponsePlan* plan = run.plan ? &*run.plan : nullptr;
     calc::OutputBuffer out;
-    out.append(options.json ? calc::jsonReport(results, error) : calc::plainReport(results));
-    const int status = finish(out, error ? kExitFailed : 0);
-    if (error) std::cerr << *error << "\n";
+    if (options.json) {
+        out.append(calc::jsonReport(results, plan, run.error));
+    } else {
+        out.append(calc::plainReport(results));
+        if (plan) out.append(calc::plainPlanReport(*plan));
+    }
+    const int status = finish(out, run.error ? kExitFailed : 0);
+    if (run.error) std::cerr << *run.error << "\n";
     return status;
 }
 
@@ -76,7 +80,7 @@ int runBatch(const calc::CalcOptions& options)
         }
     }
     const calc::BatchSettings settings{*delimiter, options.json,
-                                       calc::inputsWithDefaults(options.inputs)};
+                                       calc::inputsWithDefaults(options.inputs), options.plan};
     calc::OutputBuffer out;
     const calc::BatchOutcome outcome = calc::runBatch(input, settings, out);
     if (input != STDIN_FILENO) ::close(input);

@@ -1,33 +1,11 @@
 #include "result_report.h"
 
 #include "json_text.h"
+#include "plan_report.h"
 #include "result_names.h"
 
 namespace morvane::calc {
 namespace {
-
-// Writes a JSON object's members, "key": value, separated by commas.
-class JsonObject {
-public:
-    explicit JsonObject(std::string& out) : out_(out) { out_ += '{'; }
-    ~JsonObject() { out_ += '}'; }
-    JsonObject(const JsonObject&) = delete;
-    JsonObject& operator=(const JsonObject&) = delete;
-
-    // Starts a member; its value is appended next.
-    std::string& key(std::string_view name)
-    {
-        if (!empty_) out_ += ", ";
-        empty_ = false;
-        appendJsonString(out_, name);
-        out_ += ": ";
-        return out_;
-    }
-
-private:
-    std::string& out_;
-    bool empty_ = true;
-};
 
 void appendDepths(std::string& out, const SoilDepths& depths)
 {
@@ -56,7 +34,7 @@ std::string plainReport(const ModelResults& results)
     return out;
 }
 
-void appendJsonReport(std::string& out, const ModelResults& results,
+void appendJsonReport(std::string& out, const ModelResults& results, const ResponsePlan* plan,
                       const std::optional<std::string>& error, const NamedFields* fields)
 {
     {
@@ -74,6 +52,10 @@ void appendJsonReport(std::string& out, const ModelResults& results,
         }
         appendDepths(report.key("light"), results.light);
         appendDepths(report.key("heavy"), results.heavy);
+        if (plan)
+            appendJsonPlan(report.key("plan"), *plan);
+        else
+            report.key("plan") += "null";
         if (error)
             appendJsonString(report.key("error"), *error);
         else
@@ -86,11 +68,11 @@ void appendJsonReport(std::string& out, const ModelResults& results,
     out += '\n';
 }
 
-std::string jsonReport(const ModelResults& results, const std::optional<std::string>& error,
-                       const NamedFields* fields)
+std::string jsonReport(const ModelResults& results, const ResponsePlan* plan,
+                       const std::optional<std::string>& error, const NamedFields* fields)
 {
     std::string out;
-    appendJsonReport(out, results, error, fields);
+    appendJsonReport(out, results, plan, error, fields);
     return out;
 }
 

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "response_plan.h"
 #include "wetting_front_model.h"
 
 namespace morvane::calc {
@@ -19,12 +20,14 @@ std::string plainReport(const ModelResults& results);
 // A table row's named fields, carried into its JSON line.
 using NamedFields = std::vector<std::pair<std::string_view, std::string_view>>;
 
-// {"texts": {...}, "warnings": {...}, "light": {...}, "heavy": {...}, "error": null|"..."}
-// and, for a table row, "fields": {"name": "text", ...} last.
+// {"texts": {...}, "warnings": {...}, "light": {...}, "heavy": {...},
+//  "plan": {...}|null, "error": null|"..."}
+// and, for a table row, "fields": {"name": "text", ...} last. "plan" is the
+// run's irrigation plan (plan_report.h), null when there is none (a failed run).
 // Held values are written with 17 significant digits, so the doubles read back exactly.
-std::string jsonReport(const ModelResults& results, const std::optional<std::string>& error,
-                       const NamedFields* fields = nullptr);
-void appendJsonReport(std::string& out, const ModelResults& results,
+std::string jsonReport(const ModelResults& results, const ResponsePlan* plan,
+                       const std::optional<std::string>& error, const NamedFields* fields = nullptr);
+void appendJsonReport(std::string& out, const ModelResults& results, const ResponsePlan* plan,
                       const std::optional<std::string>& error, const NamedFields* fields);
 
 // "shown" or "hidden" for a decided storage warning.

@@ -139,7 +139,7 @@ TEST(MorvaneCalcBatch, JsonLinesCarryTheRowsFields)
     const CalcRun failing = runBatch("days,x\n0\n", {"--json"});
     EXPECT_EQ(failing.exitCode, 1);
     EXPECT_EQ(failing.out,
-              "{\"texts\": {}, \"warnings\": {}, \"light\": {}, \"heavy\": {}, "
+              "{\"texts\": {}, \"warnings\": {}, \"light\": {}, \"heavy\": {}, \"plan\": null, "
               "\"error\": \"line 2: 1 field where the header has 2\", "
               "\"fields\": {\"days\": \"0\", \"x\": \"\"}}\n");
     EXPECT_EQ(failing.err, "morvane-calc: 1 of 1 row failed\n");

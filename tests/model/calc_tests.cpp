@@ -55,6 +55,20 @@ std::string number(double value)
     return buffer;
 }
 
+// The irrigation plan of the second worked example (rate 12, root zone 450):
+// θi 0.0966667 and 0.2766667, detectors at 150 and 300 mm. The digits are
+// those of 64-bit-significand arithmetic worked by hand with exact fractions:
+// the held depths miss 12.5, 25, 9.5 and 19 by a few units in the last place.
+const std::string kSecondExamplePlan =
+    "{\"light\": {\"shallow\": {\"depth\": 150, \"appliedDepth\": 12.499999999999996, "
+    "\"hours\": 1.0416666666666663}, "
+    "\"deep\": {\"depth\": 300, \"appliedDepth\": 24.999999999999993, \"hours\": 2.0833333333333326}, "
+    "\"rootZone\": {\"appliedDepth\": 19.5, \"hours\": 1.625}}, "
+    "\"heavy\": {\"shallow\": {\"depth\": 150, \"appliedDepth\": 9.5000000000000036, "
+    "\"hours\": 0.79166666666666696}, "
+    "\"deep\": {\"depth\": 300, \"appliedDepth\": 19.000000000000007, \"hours\": 1.5833333333333339}, "
+    "\"rootZone\": {\"appliedDepth\": 19.5, \"hours\": 1.625}}}";
+
 TEST(MorvaneCalc, JsonCarriesTextsWarningsAndExactHeldValues)
 {
     morvane::ModelResults expected;
@@ -75,7 +89,7 @@ TEST(MorvaneCalc, JsonCarriesTextsWarningsAndExactHeldValues)
               "\"HvDD\": \"300\", \"Hv1STO\": \"57%\"}, "
               "\"warnings\": {\"ltStoWarn\": false, \"HvSTOWarn\": false}, "
               "\"light\": " + soil(expected.light) + ", \"heavy\": " + soil(expected.heavy) +
-              ", \"error\": null}\n");
+              ", \"plan\": " + kSecondExamplePlan + ", \"error\": null}\n");
     // Seventeen digits read back to the very same double.
     EXPECT_EQ(std::strtod(number(*expected.light.maxDetectionDepth).c_str(), nullptr),
               *expected.light.maxDetectionDepth);
@@ -102,7 +116,7 @@ TEST(MorvaneCalc, FailingRunPrintsWhatWasWrittenAndExitsWithOne)
               "\"warnings\": {}, \"light\": {\"initialWaterContent\": 0.14000000000000001, "
               "\"upperContentDepth\": " + number(25 / (upper - fieldCapacity)) +
               ", \"maxDetectionDepth\": " + number(25 / (detection - fieldCapacity)) +
-              "}, \"heavy\": {}, \"error\": \"Floating point division by zero.\"}\n");
+              "}, \"heavy\": {}, \"plan\": null, \"error\": \"Floating point division by zero.\"}\n");
 }
 
 TEST(MorvaneCalc, TextsAreTakenExactlyAsTyped)
@@ -231,7 +245,7 @@ TEST(MorvaneCalc, HelpExplainsEveryOption)
     const CalcRun run = runCalc({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     for (const char* option : {"--rate", "--duration", "--days", "--cwu", "--root-zone",
-                               "--decimal-separator", "--json", "--batch", "--delimiter",
+                               "--decimal-separator", "--json", "--plan", "--batch", "--delimiter",
                                "--version", "--help"})
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
 }

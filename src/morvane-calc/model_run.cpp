@@ -1,0 +1,19 @@
+#include "model_run.h"
+
+#include "failures.h"
+
+namespace morvane::calc {
+
+ModelRun runModel(const ModelInputs& inputs, ModelResults& results, bool withPlan)
+{
+    ModelRun run;
+    try {
+        runWettingFrontModel(inputs, results);
+        if (withPlan) run.plan = responsePlan(results);
+    } catch (const Exception& failure) {
+        run.error = withClosingPeriod(failure.message());
+    }
+    return run;
+}
+
+}  // namespace morvane::calc
