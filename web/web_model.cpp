@@ -5,23 +5,23 @@
 //   {"report": {"texts": {"AppAmount": "21", ...}, ..., "error": null},
 //    "plain": "AppAmount=21\nLtSWD=19.5\n...",
 //    "appliedDepth": 21, "rootZone": 450,
-//    "plan": {"light": "Shallow detector (150 mm) responds once ...", "heavy": "..."}}
+//    "sentences": {"light": "Shallow detector (150 mm) responds once ...", "heavy": "..."}}
 // where "report" and "plain" are, byte for byte, what morvane-calc --json and
-// morvane-calc print for the same texts and separator, and "plan" holds each
-// soil's response depths and run times in words. A failing run keeps what it
-// wrote before the failure and names it in report.error, and its plan is
-// null; a held value the run did not reach is null. A plan that cannot be
-// worked out (a run time beyond the double range) is {"error": "..."}.
+// morvane-calc print for the same texts and separator (the report holds the
+// irrigation plan), and "sentences" is each soil's plan in words. A failing
+// run (a plan beyond the double range fails it too) keeps what it wrote
+// before the failure and names it in report.error, and has no sentences
+// (null); a held value the run did not reach is null.
 
 #include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
 
-#include "failures.h"
-#include "floating_point_environment.h"
 #include "command_line.h"
+#include "floating_point_environment.h"
 #include "json_text.h"
+#include "model_run.h"
 #include "number_format_settings.h"
 #include "plan_sentences.h"
 #include "response_plan.h"
@@ -47,23 +47,12 @@ void appendHeldValue(std::string& out, const std::optional<double>& value)
         out += "null";
 }
 
-void appendPlan(std::string& out, const ModelResults& results)
+void appendPlanSentences(std::string& out, const ResponsePlan& plan)
 {
-    std::string light, heavy;
-    try {
-        const ResponsePlan plan = responsePlan(results);
-        light = planSentences(plan.light, plan.rateText);
-        heavy = planSentences(plan.heavy, plan.rateText);
-    } catch (const Exception& failure) {
-        out += "{\"error\": ";
-        calc::appendJsonString(out, withClosingPeriod(failure.message()));
-        out += "}";
-        return;
-    }
     out += "{\"light\": ";
-    calc::appendJsonString(out, light);
+    calc::appendJsonString(out, planSentences(plan.light, plan.rateText));
     out += ", \"heavy\": ";
-    calc::appendJsonString(out, heavy);
+    calc::appendJsonString(out, planSentences(plan.heavy, plan.rateText));
     out += "}";
 }
 
@@ -85,13 +74,10 @@ char* morvane_run(const char* rate, const char* duration, const char* days,
     useDecimalSeparator(decimalSeparator);
     const ModelInputs inputs{rate, duration, days, cropWaterUse, rootZone};
     ModelResults results;
-    std::optional<std::string> error;
-    try {
-        runWettingFrontModel(inputs, results);
-    } catch (const Exception& failure) {
-        error = withClosingPeriod(failure.message());
-    }
-    std::string report = calc::jsonReport(results, error);
+    // With its plan, as morvane-calc --json runs it.
+    const calc::ModelRun run = calc::runModel(inputs, results, true);
+    const ResponsePlan* plan = run.plan ? &*run.plan : nullptr;
+    std::string report = calc::jsonReport(results, plan, run.error);
     if (!report.empty() && report.back() == '\n') report.pop_back();
 
     std::string out = "{\"report\": " + report + ", \"plain\": ";
@@ -100,11 +86,11 @@ char* morvane_run(const char* rate, const char* duration, const char* days,
     appendHeldValue(out, results.appliedDepth);
     out += ", \"rootZone\": ";
     appendHeldValue(out, results.rootZone);
-    out += ", \"plan\": ";
-    if (error)
-        out += "null";
+    out += ", \"sentences\": ";
+    if (plan)
+        appendPlanSentences(out, *plan);
     else
-        appendPlan(out, results);
+        out += "null";
     out += "}";
     return copyForCaller(out);
 }

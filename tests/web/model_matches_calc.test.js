@@ -14,8 +14,9 @@ const pagePath = process.env.MORVANE_PAGE;
 const calcPath = process.env.MORVANE_CALC;
 if (!pagePath || !calcPath) throw new Error("set MORVANE_PAGE and MORVANE_CALC");
 
-// morvane-calc's answer for the texts: its --json line and its plain output
-// with the error line of standard error.
+// morvane-calc's answer for the texts: its --json line with the error line
+// of standard error, and its plain output. The JSON run works out the
+// irrigation plan too, whose failure fails the run.
 function calc(texts, separator) {
   const args = ["--rate", texts.rate, "--duration", texts.duration, "--days", texts.days,
                 "--cwu", texts.cwu, "--root-zone", texts.rootZone,
@@ -24,7 +25,7 @@ function calc(texts, separator) {
   const json = spawnSync(calcPath, [...args, "--json"], options);
   const plain = spawnSync(calcPath, args, options);
   if (json.status === 2 || plain.status === 2) throw new Error(`usage error: ${json.stderr}`);
-  return { json: json.stdout, plain: plain.stdout, stderr: plain.stderr };
+  return { json: json.stdout, plain: plain.stdout, stderr: json.stderr };
 }
 
 function expectSameAsCalc(model, texts, separator) {
@@ -74,6 +75,7 @@ describe("the page's model gives morvane-calc's texts", () => {
   it("on the worked examples, with both separators", () => {
     const first = expectSameAsCalc(model, defaults, ".");
     assert.equal(first.report.texts.LtSTO, "29%");
+    assert.match(first.sentences.light, /^Shallow detector \(165 mm\) responds once 14\.8 mm is applied: 1 h 30 min/);
     const second = expectSameAsCalc(model,
       { rate: "12", duration: "1.75", days: "3", cwu: "6.5", rootZone: "450" }, ".");
     assert.equal(second.report.texts.LtSWD, "19.5");
@@ -100,13 +102,16 @@ describe("the page's model gives morvane-calc's texts", () => {
       // The applied depth is written, then read back beyond the double range.
       [{ rate: "1e308", duration: "10" }, "Floating point overflow.", "AppAmount"],
       [{ rootZone: "1e-320" }, "Floating point overflow.", "HvSWD"],
+      // Every text is written; the run time of the plan is beyond the double range.
+      [{ rate: "1e-310" }, "Floating point overflow.", "Hv1STO"],
     ];
     for (const [given, message, lastWritten] of cases) {
       const answer = expectSameAsCalc(model, withDefaults(given), ".");
       assert.equal(answer.report.error, message, JSON.stringify(given));
       const written = Object.keys(answer.report.texts);
       assert.equal(written[written.length - 1], lastWritten, JSON.stringify(given));
-      assert.equal(answer.plan, null);
+      assert.equal(answer.report.plan, null);
+      assert.equal(answer.sentences, null);
     }
   });
 

@@ -139,8 +139,7 @@ const MorvanePage = (() => {
         const geometry = ChartGeometry.soilChartGeometry(report[soil.key], texts, held);
         SoilChart.draw(byId(soil.chart), soil.title, geometry);
         byId(soil.warn24h).hidden = !geometry.beyond600;
-        byId(soil.plan).textContent =
-          "error" in answer.plan ? answer.plan.error : answer.plan[soil.key];
+        byId(soil.plan).textContent = answer.sentences[soil.key];
       }
     }
   }
