@@ -5,9 +5,11 @@
 #   2. clang with AddressSanitizer and UndefinedBehaviorSanitizer: every test again;
 #   3. clang with libFuzzer: each fuzz target for up to 60 seconds;
 #   4. the model, morvane-calc and their tests with the software extended type;
-#   5. the same cross-built for aarch64 and run under qemu-aarch64.
-# Build trees go to build-test/, build-sanitize/, build-fuzz/, build-software/
-# and build-aarch64/ beside this script's checkout. Exits non-zero on the first failure.
+#   5. the same cross-built for aarch64 and run under qemu-aarch64;
+# and the browser page with Emscripten, tested in node against the first
+# build's morvane-calc and in headless Chromium.
+# Build trees go to build-test/, build-sanitize/, build-fuzz/, build-software/,
+# build-aarch64/ and build-web/ beside this script's checkout. Exits non-zero on the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -177,6 +179,11 @@ cmake -S . -B build-aarch64 -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build build-aarch64 -j"$jobs"
 ctest --test-dir build-aarch64 --output-on-failure -j"$jobs" --timeout 600
 tools/compare-calc-outputs.sh "$(calc_in build-test)" "$(calc_in build-aarch64)" qemu-aarch64
+
+section "Browser page (Emscripten), checked in node and headless Chromium"
+bash tools/build-web.sh build-web/page
+MORVANE_PAGE=$root/build-web/page/index.html MORVANE_CALC="$root/$(calc_in build-test)" \
+  node --test tests/web/
 
 section "Debian package"
 check_debian_package build-test

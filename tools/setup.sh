@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick dbus-daemon
   desktop-file-utils appstream lintian man-db
   g++-aarch64-linux-gnu qemu-user  # the aarch64 cross-build and its tests
+  emscripten nodejs chromium       # the browser page and its tests
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,48 @@
+// Loads the WebAssembly model out of a built index.html, exactly as the page
+// carries it, and runs it in node.
+"use strict";
+
+const fs = require("fs");
+
+// The inline <script> that defines createMorvaneModel.
+function modelScript(pagePath) {
+  const html = fs.readFileSync(pagePath, "utf8");
+  for (const match of html.matchAll(/<script>\n([\s\S]*?)\n<\/script>/g))
+    if (match[1].includes("var createMorvaneModel")) return match[1];
+  throw new Error(`${pagePath} holds no model script`);
+}
+
+async function loadPageModel(pagePath) {
+  // The script expects node's module-local require and __dirname.
+  const createModel = new Function("require", "__dirname",
+                                   `${modelScript(pagePath)}\nreturn createMorvaneModel;`);
+  const model = await createModel(require, __dirname)();
+
+  function call(name, types, args) {
+    const pointer = model.ccall(name, "number", types, args);
+    try {
+      return model.UTF8ToString(pointer);
+    } finally {
+      model._free(pointer);
+    }
+  }
+
+  return {
+    // The raw JSON answer of one run and its parsed form; `report` is the
+    // report's own bytes, cut out of the answer.
+    run(texts, separator) {
+      const raw = call("morvane_run", ["string", "string", "string", "string", "string", "number"],
+                       [texts.rate, texts.duration, texts.days, texts.cwu, texts.rootZone,
+                        separator.charCodeAt(0)]);
+      const start = '{"report": ';
+      const end = raw.indexOf(', "plain": ');
+      if (!raw.startsWith(start) || end < 0) throw new Error(`unexpected answer ${raw}`);
+      return { raw, report: raw.slice(start.length, end), answer: JSON.parse(raw) };
+    },
+    defaultInputs(separator) {
+      return JSON.parse(call("morvane_default_inputs", ["number"], [separator.charCodeAt(0)]));
+    },
+  };
+}
+
+module.exports = { loadPageModel };

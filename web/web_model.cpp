@@ -1,0 +1,121 @@
+// The page's entry points into the model. Each call answers with a JSON text
+// in memory from malloc; the page reads it and frees it with free().
+//
+// morvane_run("12", "1.75", "3", "6.5", "450", '.') gives
+//   {"report": {"texts": {"AppAmount": "21", ...}, ..., "error": null},
+//    "plain": "AppAmount=21\nLtSWD=19.5\n...",
+//    "appliedDepth": 21, "rootZone": 450,
+//    "sentences": {"light": "Shallow detector (150 mm) responds once ...", "heavy": "..."}}
+// where "report" and "plain" are, byte for byte, what morvane-calc --json and
+// morvane-calc print for the same texts and separator (the report holds the
+// irrigation plan), and "sentences" is each soil's plan in words. A failing
+// run (a plan beyond the double range fails it too) keeps what it wrote
+// before the failure and names it in report.error, and has no sentences
+// (null); a held value the run did not reach is null.
+
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "command_line.h"
+#include "floating_point_environment.h"
+#include "json_text.h"
+#include "model_run.h"
+#include "number_format_settings.h"
+#include "plan_sentences.h"
+#include "response_plan.h"
+#include "result_report.h"
+#include "wetting_front_model.h"
+
+namespace {
+
+using namespace morvane;
+
+char* copyForCaller(const std::string& text)
+{
+    char* copy = static_cast<char*>(std::malloc(text.size() + 1));
+    if (copy != nullptr) std::memcpy(copy, text.c_str(), text.size() + 1);
+    return copy;
+}
+
+void appendHeldValue(std::string& out, const std::optional<double>& value)
+{
+    if (value)
+        calc::appendJsonNumber(out, *value);
+    else
+        out += "null";
+}
+
+void appendPlanSentences(std::string& out, const ResponsePlan& plan)
+{
+    out += "{\"light\": ";
+    calc::appendJsonString(out, planSentences(plan.light, plan.rateText));
+    out += ", \"heavy\": ";
+    calc::appendJsonString(out, planSentences(plan.heavy, plan.rateText));
+    out += "}";
+}
+
+// The separator the page asks for, when morvane-calc would accept it too.
+void useDecimalSeparator(char separator)
+{
+    numberFormatSettings().decimalSeparator =
+        calc::isUsableDecimalSeparator(separator) ? separator : '.';
+}
+
+}  // namespace
+
+extern "C" {
+
+char* morvane_run(const char* rate, const char* duration, const char* days,
+                  const char* cropWaterUse, const char* rootZone, char decimalSeparator)
+{
+    resetFloatingPointEnvironment();
+    useDecimalSeparator(decimalSeparator);
+    const ModelInputs inputs{rate, duration, days, cropWaterUse, rootZone};
+    ModelResults results;
+    // With its plan, as morvane-calc --json runs it.
+    const calc::ModelRun run = calc::runModel(inputs, results, true);
+    const ResponsePlan* plan = run.plan ? &*run.plan : nullptr;
+    std::string report = calc::jsonReport(results, plan, run.error);
+    if (!report.empty() && report.back() == '\n') report.pop_back();
+
+    std::string out = "{\"report\": " + report + ", \"plain\": ";
+    calc::appendJsonString(out, calc::plainReport(results));
+    out += ", \"appliedDepth\": ";
+    appendHeldValue(out, results.appliedDepth);
+    out += ", \"rootZone\": ";
+    appendHeldValue(out, results.rootZone);
+    out += ", \"sentences\": ";
+    if (plan)
+        appendPlanSentences(out, *plan);
+    else
+        out += "null";
+    out += "}";
+    return copyForCaller(out);
+}
+
+// The five default input texts with the separator, as the window shows them:
+// {"rate": "10", "duration": "2,5", "days": "5", "cwu": "5", "rootZone": "500"}
+// for ','.
+char* morvane_default_inputs(char decimalSeparator)
+{
+    useDecimalSeparator(decimalSeparator);
+    const ModelInputs defaults = localisedDefaultInputs();
+    std::string out = "{";
+    const std::pair<const char*, const std::string*> fields[] = {
+        {"rate", &defaults.appRate},       {"duration", &defaults.duration},
+        {"days", &defaults.days},          {"cwu", &defaults.cropWaterUse},
+        {"rootZone", &defaults.rootZone},
+    };
+    for (const auto& [name, text] : fields) {
+        if (out.size() > 1) out += ", ";
+        calc::appendJsonString(out, name);
+        out += ": ";
+        calc::appendJsonString(out, *text);
+    }
+    out += "}";
+    return copyForCaller(out);
+}
+
+}  // extern "C"
