@@ -4,6 +4,7 @@
 #include "detector_depth.h"
 #include "extended.h"
 #include "format_number.h"
+#include "number_text_localisation.h"
 #include "parse_number.h"
 
 namespace morvane {
@@ -18,16 +19,8 @@ struct SharedValues {
     Extended cropWaterUse;
 };
 
-// The label texts of one soil, in the order the soil's steps write them
-// (the heavy soil writes its storage text after its detector texts).
-struct SoilTexts {
-    std::optional<std::string>& totalAvailableWater;
-    std::optional<std::string>& availableWater;
-    std::optional<std::string>& storage;
-    std::optional<std::string>& shallowDetector;
-    std::optional<std::string>& deepDetector;
-    bool storageAfterDetectors;
-};
+// The heavy soil writes its storage text after its detector texts.
+enum class StorageStep { beforeDetectors, afterDetectors };
 
 std::string fixed0(Extended value) { return formatNumber("%.0f", value); }
 std::string fixed1(Extended value) { return formatNumber("%.1f", value); }
@@ -54,36 +47,44 @@ void computeFrontDepths(const SoilRecord& soil, const SharedValues& shared, Soil
 
 // Storage as a percentage of the total available water, both read back from
 // their texts as shown.
-Extended storagePercentage(const SoilTexts& texts)
+Extended storagePercentage(const SoilResults& soil)
 {
-    const Extended available = parseNumber(*texts.availableWater);
-    const Extended total = parseNumber(*texts.totalAvailableWater);
+    const Extended available = parseNumber(*soil.availableWaterText);
+    const Extended total = parseNumber(*soil.totalAvailableWaterText);
     return checkedMultiply(checkedDivide(available, total), 100);
 }
 
-void writeSoilTexts(const SoilRecord& soil, const SharedValues& shared, const SoilTexts& texts)
+void writeSoilTexts(const SoilRecord& soil, const SharedValues& shared, StorageStep storageStep,
+                    SoilResults& out)
 {
     const Extended availableFraction =
         checkedSubtract(soil.fieldCapacity, soil.wiltingPoint);
-    texts.totalAvailableWater = fixed1(checkedMultiply(availableFraction, shared.rootZone));
-    texts.availableWater =
-        fixed1(checkedSubtract(parseNumber(*texts.totalAvailableWater), shared.deficit));
-    if (!texts.storageAfterDetectors) texts.storage = percent(storagePercentage(texts));
-    texts.shallowDetector = fixed0(shallowDetectorDepth(shared.rootZone));
-    texts.deepDetector = fixed0(deepDetectorDepth(shared.rootZone));
-    if (texts.storageAfterDetectors) texts.storage = percent(storagePercentage(texts));
+    out.totalAvailableWaterText = fixed1(checkedMultiply(availableFraction, shared.rootZone));
+    out.availableWaterText =
+        fixed1(checkedSubtract(parseNumber(*out.totalAvailableWaterText), shared.deficit));
+    if (storageStep == StorageStep::beforeDetectors) out.storageText = percent(storagePercentage(out));
+    out.shallowDetectorText = fixed0(shallowDetectorDepth(shared.rootZone));
+    out.deepDetectorText = fixed0(deepDetectorDepth(shared.rootZone));
+    if (storageStep == StorageStep::afterDetectors) out.storageText = percent(storagePercentage(out));
 }
 
 }  // namespace
 
+ModelInputs localisedDefaultInputs()
+{
+    ModelInputs inputs;
+    for (std::string* text : {&inputs.appRate, &inputs.duration, &inputs.days,
+                              &inputs.cropWaterUse, &inputs.rootZone})
+        *text = localisedNumberText(*text);
+    return inputs;
+}
+
 void runWettingFrontModel(const ModelInputs& inputs, ModelResults& results)
 {
-    ModelTexts& t = results.texts;
-
     const Extended rate = parseNumber(inputs.appRate);
     const Extended duration = parseNumber(inputs.duration);
-    t.AppAmount = fixed0(checkedMultiply(rate, duration));
-    const double appliedDepth = storeAsDouble(parseNumber(*t.AppAmount));
+    results.appliedDepthText = fixed0(checkedMultiply(rate, duration));
+    const double appliedDepth = storeAsDouble(parseNumber(*results.appliedDepthText));
     results.appliedDepth = appliedDepth;
 
     const Extended days = parseNumber(inputs.days);
@@ -92,8 +93,8 @@ void runWettingFrontModel(const ModelInputs& inputs, ModelResults& results)
     results.rootZone = rootZone;
 
     const Extended deficitExact = checkedMultiply(days, cropWaterUse);
-    t.LtSWD = formatGeneral(deficitExact);
-    t.HvSWD = formatGeneral(deficitExact);
+    results.light.deficitText = formatGeneral(deficitExact);
+    results.heavy.deficitText = formatGeneral(deficitExact);
     const double deficit = storeAsDouble(deficitExact);
     results.deficit = deficit;
 
@@ -101,14 +102,12 @@ void runWettingFrontModel(const ModelInputs& inputs, ModelResults& results)
     computeFrontDepths(kLightSoil, shared, results.light);
     computeFrontDepths(kHeavySoil, shared, results.heavy);
 
-    const SoilTexts lightTexts{t.LtTAW, t.LtAW, t.LtSTO, t.LtSD, t.LtDD, false};
-    const SoilTexts heavyTexts{t.HvTAW, t.HvAW, t.Hv1STO, t.HvSD, t.HvDD, true};
-    writeSoilTexts(kLightSoil, shared, lightTexts);
-    writeSoilTexts(kHeavySoil, shared, heavyTexts);
+    writeSoilTexts(kLightSoil, shared, StorageStep::beforeDetectors, results.light);
+    writeSoilTexts(kHeavySoil, shared, StorageStep::afterDetectors, results.heavy);
 
     // A storage of exactly 0 is not negative: no warning.
-    results.ltStoWarn = storagePercentage(lightTexts) < 0;
-    results.HvSTOWarn = storagePercentage(heavyTexts) < 0;
+    results.light.storageWarning = storagePercentage(results.light) < 0;
+    results.heavy.storageWarning = storagePercentage(results.heavy) < 0;
 }
 
 }  // namespace morvane

@@ -35,6 +35,10 @@ struct ModelInputs {
     std::string rootZone = "500";    // Z, mm
 };
 
+// The default texts above written with the active decimal separator, as the
+// window shows them: duration "2,5" when the separator is ",".
+ModelInputs localisedDefaultInputs();
+
 // The depths a run computes for one soil (mm, or a fraction for the water
 // content). A value is empty until a run reaches the step that computes it.
 struct SoilDepths {
@@ -45,23 +49,27 @@ struct SoilDepths {
     std::optional<double> front24h;
 };
 
-// The label texts a run writes, named after the controls that show them.
-// A text is empty (std::nullopt) until a run writes it.
-struct ModelTexts {
-    std::optional<std::string> AppAmount, LtSWD, HvSWD;
-    std::optional<std::string> LtTAW, LtAW, LtSTO, LtSD, LtDD;
-    std::optional<std::string> HvTAW, HvAW, HvSD, HvDD, Hv1STO;
+// Everything a run writes for one soil: its depths, the texts the window
+// shows for it and its storage warning. A text is empty until a run writes it.
+struct SoilResults : SoilDepths {
+    std::optional<std::string> deficitText;              // D, general format
+    std::optional<std::string> totalAvailableWaterText;  // one decimal
+    std::optional<std::string> availableWaterText;       // one decimal
+    std::optional<std::string> storageText;              // whole percent, "29%"
+    std::optional<std::string> shallowDetectorText;      // whole millimetres
+    std::optional<std::string> deepDetectorText;         // whole millimetres
+    // Set means decided: true when the storage is negative (the storage text
+    // turns red and the soil's warning is shown).
+    std::optional<bool> storageWarning;
 };
 
 struct ModelResults {
-    ModelTexts texts;
-    // Storage warnings: set means the storage label is red and its warning shown.
-    std::optional<bool> ltStoWarn, HvSTOWarn;
+    std::optional<std::string> appliedDepthText;  // A, whole millimetres
     // Held values of the run.
     std::optional<double> appliedDepth;  // A, whole millimetres
     std::optional<double> deficit;       // D = N x U
     std::optional<double> rootZone;      // Z
-    SoilDepths light, heavy;
+    SoilResults light, heavy;
 };
 
 // Runs the model on the inputs, writing into results in step order.
@@ -69,9 +77,12 @@ struct ModelResults {
 // the order rate, duration, days, crop water use, root zone), EZeroDivide or
 // EInvalidOp (zero by zero) for a zero divisor, EOverflow for a value beyond
 // the double range, EInvalidOp for a detector depth beyond the 64-bit range.
-//   defaults ("10", "2.5", "5", "5", "500"): AppAmount "25", LtSWD "25",
-//   LtTAW "35.0", LtAW "10.0", LtSTO "29%", LtSD "165", LtDD "335", Hv1STO "50%"
-//   days "0": AppAmount "25", LtSWD "0", HvSWD "0", then EZeroDivide
+// The texts are written in the order of kResultTexts (result_names.h).
+//   defaults ("10", "2.5", "5", "5", "500"): appliedDepthText "25",
+//   light: deficitText "25", totalAvailableWaterText "35.0", availableWaterText
+//   "10.0", storageText "29%", shallowDetectorText "165", deepDetectorText "335";
+//   heavy storageText "50%"
+//   days "0": appliedDepthText "25", light and heavy deficitText "0", then EZeroDivide
 void runWettingFrontModel(const ModelInputs& inputs, ModelResults& results);
 
 }  // namespace morvane

@@ -24,10 +24,10 @@ IrrigationPanel::IrrigationPanel(QWidget* parent)
     new TextLabel(this, u"Label3"_s, u"You have applied:"_s, QRect(664, 112, 121, 17),
                   labelStyles::aquaBold13);
     // Shows its design text until the first run writes the depth.
-    appliedDepth_ = new TextLabel(this, u"AppAmount"_s, u"AppAmount"_s,
-                                  QRect(792, 112, 25, 17), labelStyles::whiteBold13);
-    appliedDepth_->setBackgroundColour(colours::teal);
-    appliedDepth_->setAccessibleName(u"Applied depth (mm)"_s);
+    auto* appliedDepth = new TextLabel(this, u"AppAmount"_s, u"AppAmount"_s,
+                                       QRect(792, 112, 25, 17), labelStyles::whiteBold13);
+    appliedDepth->setBackgroundColour(colours::teal);
+    appliedDepth->setAccessibleName(u"Applied depth (mm)"_s);
     new TextLabel(this, u"Label4"_s, u"mm"_s, QPoint(824, 112), labelStyles::aquaBold13);
 
     recalculate_ = new QPushButton(u"Recalculate"_s, this);
@@ -43,7 +43,5 @@ IrrigationPanel::IrrigationPanel(QWidget* parent)
 QString IrrigationPanel::rateText() const { return rate_->text(); }
 
 QString IrrigationPanel::durationText() const { return duration_->text(); }
-
-void IrrigationPanel::showAppliedDepth(const QString& text) { appliedDepth_->setText(text); }
 
 }  // namespace morvane

@@ -1,7 +1,9 @@
 #pragma once
 // The teal panel across the top of the window: the sprinkler's application
 // rate and the irrigation's duration, the depth of water they apply, and the
-// "Recalculate" button. The soil inputs page sits on its left.
+// "Recalculate" button. The soil inputs page sits on its left. The applied
+// depth's label is named after its result (result_names.h), and the window
+// fills it by that name.
 
 #include "panel.h"
 
@@ -18,8 +20,6 @@ public:
 
     QString rateText() const;
     QString durationText() const;
-    // The applied depth as the model wrote it.
-    void showAppliedDepth(const QString& text);
 
     QPushButton* recalculateButton() const { return recalculate_; }
     LabeledEdit* rateEdit() const { return rate_; }
@@ -28,7 +28,6 @@ public:
 private:
     LabeledEdit* rate_;
     LabeledEdit* duration_;
-    TextLabel* appliedDepth_;
     QPushButton* recalculate_;
 };
 

@@ -1,17 +1,12 @@
 #include "localised_number_text.h"
 
-#include "number_format_settings.h"
-
-using namespace Qt::StringLiterals;
+#include "number_text_localisation.h"
 
 namespace morvane {
 
 QString localisedNumberText(const QString& storedText)
 {
-    const char separator = numberFormatSettings().decimalSeparator;
-    QString text = storedText;
-    text.replace(u'.', QString::fromLocal8Bit(&separator, 1));
-    return text;
+    return QString::fromLocal8Bit(localisedNumberText(storedText.toLocal8Bit().toStdString()));
 }
 
 }  // namespace morvane

@@ -1,5 +1,6 @@
 #pragma once
-// Number texts stored in the window's layout, shown in the user's locale.
+// Number texts stored in the window's layout, shown in the user's locale:
+// the model library's localisedNumberText for QString.
 
 #include <QString>
 

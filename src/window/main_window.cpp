@@ -17,9 +17,11 @@
 #include "numeric_ops.h"
 #include "parse_number.h"
 #include "picture_view.h"
+#include "result_names.h"
 #include "soil_inputs_page.h"
 #include "soil_profile_view.h"
 #include "stretch_image.h"
+#include "text_label.h"
 #include "window_font.h"
 
 using namespace Qt::StringLiterals;
@@ -59,6 +61,16 @@ double detectorDepth(const std::optional<std::string>& text, const char* labelNa
     return static_cast<double>(parseNumber(text ? *text : std::string(labelName)));
 }
 
+// A negative storage is shown in red, with its warning.
+void showStorageWarning(const std::optional<bool>& storageNegative, TextLabel* storage,
+                        TextLabel* warning)
+{
+    if (!storageNegative)
+        return;
+    storage->setFontColour(*storageNegative ? colours::red : colours::black);
+    warning->setVisible(*storageNegative);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -80,6 +92,7 @@ MainWindow::MainWindow(QWidget* parent)
     soilInputs_ = new SoilInputsPage(irrigation_);
     createProfileArea();
     setKeyboardOrder();
+    findResultLabels();
 
     connect(irrigation_->recalculateButton(), &QPushButton::clicked, this,
             [this] { Application::reportFailures([this] { recalculate(); }); });
@@ -125,6 +138,18 @@ void MainWindow::setKeyboardOrder()
         setTabOrder(order[i], order[i + 1]);
 }
 
+void MainWindow::findResultLabels()
+{
+    // The heavy soil's water and detector texts have no label in the window.
+    for (const ResultText& result : kResultTexts)
+        if (auto* label = findChild<TextLabel*>(QString::fromLatin1(result.name)))
+            resultLabels_.push_back({&result, label});
+    for (const StorageWarning& warning : kStorageWarnings)
+        storageWarnings_.push_back(
+            {&warning, findChild<TextLabel*>(QString::fromLatin1(warning.storageName)),
+             findChild<TextLabel*>(QString::fromLatin1(warning.name))});
+}
+
 void MainWindow::recalculate()
 {
     runModel();
@@ -153,9 +178,12 @@ void MainWindow::runModel()
 
 void MainWindow::showModelResults()
 {
-    if (results_.texts.AppAmount)
-        irrigation_->showAppliedDepth(QString::fromStdString(*results_.texts.AppAmount));
-    soilInputs_->showResults(results_);
+    // What the run did not reach keeps what it showed.
+    for (const auto& [result, label] : resultLabels_)
+        if (const auto& text = result->text(results_))
+            label->setText(QString::fromStdString(*text));
+    for (const auto& [warning, storage, label] : storageWarnings_)
+        showStorageWarning(warning->shown(results_), storage, label);
 }
 
 void MainWindow::rebuildBands()
@@ -166,11 +194,12 @@ void MainWindow::rebuildBands()
 
 void MainWindow::colourMarkers()
 {
-    const ModelTexts& texts = results_.texts;
-    lightSoil_->colourMarkers(detectorDepth(texts.LtSD, "LtSD"), detectorDepth(texts.LtDD, "LtDD"),
-                              results_.light);
-    heavySoil_->colourMarkers(detectorDepth(texts.HvSD, "HvSD"), detectorDepth(texts.HvDD, "HvDD"),
-                              results_.heavy);
+    const SoilResults& light = results_.light;
+    const SoilResults& heavy = results_.heavy;
+    lightSoil_->colourMarkers(detectorDepth(light.shallowDetectorText, "LtSD"),
+                              detectorDepth(light.deepDetectorText, "LtDD"), light);
+    heavySoil_->colourMarkers(detectorDepth(heavy.shallowDetectorText, "HvSD"),
+                              detectorDepth(heavy.deepDetectorText, "HvDD"), heavy);
 }
 
 void MainWindow::showDeepDetectors()
@@ -194,9 +223,12 @@ void MainWindow::placeMarkers()
 {
     // The heavy soil's markers move here too: a redraw of its chart alone
     // leaves them where they are.
-    const ModelTexts& texts = results_.texts;
-    lightSoil_->placeMarkers(detectorDepth(texts.LtSD, "LtSD"), detectorDepth(texts.LtDD, "LtDD"));
-    heavySoil_->placeMarkers(detectorDepth(texts.HvSD, "HvSD"), detectorDepth(texts.HvDD, "HvDD"));
+    const SoilResults& light = results_.light;
+    const SoilResults& heavy = results_.heavy;
+    lightSoil_->placeMarkers(detectorDepth(light.shallowDetectorText, "LtSD"),
+                             detectorDepth(light.deepDetectorText, "LtDD"));
+    heavySoil_->placeMarkers(detectorDepth(heavy.shallowDetectorText, "HvSD"),
+                             detectorDepth(heavy.deepDetectorText, "HvDD"));
 }
 
 }  // namespace morvane

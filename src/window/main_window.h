@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 #include "wetting_front_model.h"
 
@@ -16,6 +17,9 @@ class Panel;
 class PictureView;
 class SoilInputsPage;
 class SoilProfileView;
+class TextLabel;
+struct ResultText;
+struct StorageWarning;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -36,6 +40,7 @@ public:
 private:
     void createProfileArea();
     void setKeyboardOrder();
+    void findResultLabels();
 
     void runModel();
     void showModelResults();
@@ -55,6 +60,19 @@ private:
     std::unique_ptr<SoilProfileView> heavySoil_;
     PictureView* legend_ = nullptr;
     PictureView* detectorPhoto_ = nullptr;
+
+    // The labels that show the model's results, found once by their names.
+    struct ResultLabel {
+        const ResultText* result;
+        TextLabel* label;
+    };
+    struct StorageWarningLabels {
+        const StorageWarning* warning;
+        TextLabel* storage;
+        TextLabel* label;
+    };
+    std::vector<ResultLabel> resultLabels_;
+    std::vector<StorageWarningLabels> storageWarnings_;
 };
 
 }  // namespace morvane

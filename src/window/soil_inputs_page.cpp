@@ -1,8 +1,5 @@
 #include "soil_inputs_page.h"
 
-#include <optional>
-#include <string>
-
 #include "label_styles.h"
 #include "labeled_edit.h"
 #include "localised_number_text.h"
@@ -35,22 +32,6 @@ TextLabel* storageWarning(QWidget* page, const QString& name, int top, const QSt
     return warning;
 }
 
-void showText(TextLabel* label, const std::optional<std::string>& text)
-{
-    if (text)
-        label->setText(QString::fromStdString(*text));
-}
-
-// A negative storage is shown in red, with its warning.
-void showStorageWarning(const std::optional<bool>& storageNegative, TextLabel* storage,
-                        TextLabel* warning)
-{
-    if (!storageNegative)
-        return;
-    storage->setFontColour(*storageNegative ? colours::red : colours::black);
-    warning->setVisible(*storageNegative);
-}
-
 }  // namespace
 
 SoilInputsPage::SoilInputsPage(QWidget* parent)
@@ -73,24 +54,22 @@ SoilInputsPage::SoilInputsPage(QWidget* parent)
 
     new TextLabel(page, u"Label15"_s, u"Soil Water Deficit(mm)"_s, QPoint(216, 8),
                   labelStyles::bold12);
-    deficit_ = resultLabel(page, u"LtSWD"_s, QPoint(368, 8), labelStyles::bold12,
+    resultLabel(page, u"LtSWD"_s, QPoint(368, 8), labelStyles::bold12,
                            u"Soil water deficit (mm)"_s);
     new TextLabel(page, u"Label19"_s, u"Light Soil Storage"_s, QPoint(216, 80),
                   labelStyles::bold12);
-    lightStorage_ = resultLabel(page, u"LtSTO"_s, QPoint(368, 80), labelStyles::bold,
+    resultLabel(page, u"LtSTO"_s, QPoint(368, 80), labelStyles::bold,
                                 u"Light soil storage"_s);
     new TextLabel(page, u"Label5"_s, u"Heavy Soil Storage"_s, QPoint(216, 104),
                   labelStyles::bold12);
-    heavyStorage_ = resultLabel(page, u"Hv1STO"_s, QPoint(368, 104), labelStyles::bold,
+    resultLabel(page, u"Hv1STO"_s, QPoint(368, 104), labelStyles::bold,
                                 u"Heavy soil storage"_s);
-    lightStorageWarning_ =
-        storageWarning(page, u"ltStoWarn"_s, 80, u"Too much water removed from soil 1"_s);
-    heavyStorageWarning_ =
-        storageWarning(page, u"HvSTOWarn"_s, 104, u"Too much water removed from soil 2"_s);
-    heavyStorageWarning_->setBackgroundColour(colours::white);
+    storageWarning(page, u"ltStoWarn"_s, 80, u"Too much water removed from soil 1"_s);
+    storageWarning(page, u"HvSTOWarn"_s, 104, u"Too much water removed from soil 2"_s)
+        ->setBackgroundColour(colours::white);
 
     new TextLabel(page, u"Label25"_s, u"Shallow Detector"_s, QPoint(440, 8), labelStyles::bold);
-    shallowDepth_ = resultLabel(page, u"LtSD"_s, QPoint(544, 8), labelStyles::bold,
+    resultLabel(page, u"LtSD"_s, QPoint(544, 8), labelStyles::bold,
                                 u"Light soil shallow detector depth (mm)"_s);
     new TextLabel(page, u"Label8"_s, u"mm"_s, QPoint(576, 8), labelStyles::bold);
     deepCaption_ = new TextLabel(page, u"Label26"_s, u"Deep Detector"_s, QPoint(440, 40),
@@ -100,12 +79,12 @@ SoilInputsPage::SoilInputsPage(QWidget* parent)
     new TextLabel(page, u"Label9"_s, u"mm"_s, QPoint(576, 40), labelStyles::bold);
 
     // The water amounts behind the storage percentage; never shown.
-    totalAvailableWater_ = resultLabel(page, u"LtTAW"_s, QPoint(368, 56), labelStyles::plain,
-                                       u"Light soil total available water (mm)"_s);
-    totalAvailableWater_->hide();
-    availableWater_ = resultLabel(page, u"LtAW"_s, QPoint(368, 80), labelStyles::plain,
-                                  u"Light soil available water (mm)"_s);
-    availableWater_->hide();
+    resultLabel(page, u"LtTAW"_s, QPoint(368, 56), labelStyles::plain,
+                u"Light soil total available water (mm)"_s)
+        ->hide();
+    resultLabel(page, u"LtAW"_s, QPoint(368, 80), labelStyles::plain,
+                u"Light soil available water (mm)"_s)
+        ->hide();
 }
 
 QString SoilInputsPage::rootZoneText() const { return rootZone_->text(); }
@@ -113,20 +92,6 @@ QString SoilInputsPage::rootZoneText() const { return rootZone_->text(); }
 QString SoilInputsPage::cropWaterUseText() const { return cropWaterUse_->text(); }
 
 QString SoilInputsPage::daysText() const { return days_->text(); }
-
-void SoilInputsPage::showResults(const ModelResults& results)
-{
-    const ModelTexts& texts = results.texts;
-    showText(deficit_, texts.LtSWD);
-    showText(totalAvailableWater_, texts.LtTAW);
-    showText(availableWater_, texts.LtAW);
-    showText(lightStorage_, texts.LtSTO);
-    showText(shallowDepth_, texts.LtSD);
-    showText(deepDepth_, texts.LtDD);
-    showText(heavyStorage_, texts.Hv1STO);
-    showStorageWarning(results.ltStoWarn, lightStorage_, lightStorageWarning_);
-    showStorageWarning(results.HvSTOWarn, heavyStorage_, heavyStorageWarning_);
-}
 
 void SoilInputsPage::showDeepDetector(bool shown)
 {

@@ -2,11 +2,10 @@
 // The white panel of the soil inputs and results: the root zone, the daily
 // crop water use and the days since the last irrigation; the soil water
 // deficit, the storage of both soils with their warnings, and the depths of
-// the light soil's two detectors.
+// the light soil's two detectors. Each result label is named after its
+// result (result_names.h), and the window fills it by that name.
 
 #include "panel.h"
-
-#include "wetting_front_model.h"
 
 namespace morvane {
 
@@ -21,9 +20,6 @@ public:
     QString cropWaterUseText() const;
     QString daysText() const;
 
-    // Shows every text the run wrote, and the storage warnings it set;
-    // what the run did not reach keeps what it showed.
-    void showResults(const ModelResults& results);
     // The deep detector's caption and depth; the "mm" beside them stays.
     void showDeepDetector(bool shown);
 
@@ -35,16 +31,8 @@ private:
     LabeledEdit* rootZone_;
     LabeledEdit* cropWaterUse_;
     LabeledEdit* days_;
-    TextLabel* deficit_;
-    TextLabel* lightStorage_;
-    TextLabel* lightStorageWarning_;
-    TextLabel* heavyStorage_;
-    TextLabel* heavyStorageWarning_;
-    TextLabel* shallowDepth_;
     TextLabel* deepCaption_;
     TextLabel* deepDepth_;
-    TextLabel* totalAvailableWater_;
-    TextLabel* availableWater_;
 };
 
 }  // namespace morvane

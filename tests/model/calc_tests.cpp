@@ -3,73 +3,23 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
-#include <spawn.h>
+#include <cstring>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
+#include "calc_run.h"
 #include "failures.h"
 #include "json_text.h"
 #include "result_report.h"
 #include "wetting_front_model.h"
 
-extern char** environ;
-
 namespace {
 
-struct CalcRun {
-    int exitCode = -1;
-    std::string out, err;
-};
-
-std::string readAll(int fd)
-{
-    std::string text;
-    char buffer[4096];
-    for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<std::size_t>(n));
-    close(fd);
-    return text;
-}
-
-// Runs morvane-calc with the arguments; `locale`, when given, becomes LC_ALL.
-CalcRun runCalc(const std::vector<std::string>& arguments, const char* locale = nullptr)
-{
-    std::vector<std::string> env;
-    for (char** e = environ; *e != nullptr; ++e)
-        if (std::string(*e).rfind("LC_ALL=", 0) != 0) env.emplace_back(*e);
-    env.push_back(std::string("LC_ALL=") + (locale ? locale : "C.UTF-8"));
-
-    std::vector<char*> argv{const_cast<char*>(MORVANE_CALC_PATH)};
-    for (const auto& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (auto& e : env) envp.push_back(e.data());
-    envp.push_back(nullptr);
-
-    int outPipe[2], errPipe[2];
-    if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return {};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
-    posix_spawn_file_actions_addclose(&actions, outPipe[0]);
-    posix_spawn_file_actions_addclose(&actions, errPipe[0]);
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, MORVANE_CALC_PATH, &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    close(outPipe[1]);
-    close(errPipe[1]);
-    CalcRun result;
-    // The outputs are a few hundred bytes, well within one pipe buffer each.
-    result.out = readAll(outPipe[0]);
-    result.err = readAll(errPipe[0]);
-    int status = 0;
-    if (spawned == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status))
-        result.exitCode = WEXITSTATUS(status);
-    return result;
-}
+using calc_test::CalcRun;
+using calc_test::runCalc;
 
 const char* const kFirstWorkedExample =
     "AppAmount=25\nLtSWD=25\nHvSWD=25\nLtTAW=35.0\nLtAW=10.0\nLtSTO=29%\nLtSD=165\nLtDD=335\n"
@@ -175,10 +125,11 @@ TEST(MorvaneCalc, DecimalSeparatorOptionAndLocale)
     EXPECT_NE(comma.out.find("LtTAW=35,0\n"), std::string::npos);
     EXPECT_NE(comma.out.find("HvAW=25,0\n"), std::string::npos);
 
-    // The comma locale rejects the point of the default duration text, as the window does.
+    // The comma locale writes the default duration text with a comma, as the window does.
     const CalcRun german = runCalc({}, "de_DE.utf8");
-    EXPECT_EQ(german.exitCode, 1);
-    EXPECT_EQ(german.err, "'2.5' is not a valid floating point value.\n");
+    EXPECT_EQ(german.exitCode, 0);
+    EXPECT_EQ(german.err, "");
+    EXPECT_NE(german.out.find("LtTAW=35,0\n"), std::string::npos);
     EXPECT_NE(runCalc({"--duration", "2,5"}, "de_DE.utf8").out.find("LtAW=10,0\n"), std::string::npos);
     // The option wins over the locale; a multibyte separator locale reads the point.
     EXPECT_EQ(runCalc({"--decimal-separator", "."}, "de_DE.utf8").out, kFirstWorkedExample);
@@ -189,7 +140,9 @@ TEST(MorvaneCalc, UsageErrorsExitWithTwo)
 {
     const std::vector<std::vector<std::string>> cases = {
         {"--bogus"}, {"--rate"}, {"500"}, {"--decimal-separator", ",,"},
-        {"--decimal-separator", ""}, {"--json=yes"},
+        {"--decimal-separator", ""}, {"--json=yes"}, {"--version=2"},
+        {"--delimiter", ";"} /* without --batch */, {"--batch", "--delimiter", ";;"},
+        {"--batch", "a.csv", "b.csv"}, {"--batch=a.csv", "b.csv"}, {"--batch="},
     };
     for (const auto& arguments : cases) {
         SCOPED_TRACE(arguments.front());
@@ -200,12 +153,86 @@ TEST(MorvaneCalc, UsageErrorsExitWithTwo)
     }
 }
 
+TEST(MorvaneCalc, OmittedOptionsTakeTheDefaultsWithTheActiveSeparator)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> arguments;
+        const char* locale;
+    };
+    const Case cases[] = {
+        {"comma locale", {}, "de_DE.utf8"},
+        {"comma option", {"--decimal-separator", ","}, nullptr},
+        {"other separator", {"--decimal-separator", "/"}, nullptr},
+        {"point option in a comma locale", {"--decimal-separator", "."}, "de_DE.utf8"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CalcRun run = runCalc(c.arguments, c.locale);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.err, "");
+        // The first worked example, with its one-decimal texts in that separator.
+        std::string expected = kFirstWorkedExample;
+        const char separator = c.arguments.empty() ? ',' : c.arguments[1][0];
+        for (char& ch : expected)
+            if (ch == '.') ch = separator;
+        EXPECT_EQ(run.out, expected);
+    }
+}
+
+TEST(MorvaneCalc, DecimalSeparatorMustBeOneUsableCharacter)
+{
+    const char* const rejected[] = {"5", "0", "e", "E", "-", "+", " ", "\t", "\n", ",,", "",
+                                    "\xc3\xa9" /* é, two bytes */, "\xb7" /* not a character alone */};
+    for (const char* separator : rejected) {
+        SCOPED_TRACE(separator);
+        const CalcRun run = runCalc({"--decimal-separator", separator});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("--decimal-separator takes one printable character that is not "
+                               "a digit, a sign, e, E or a blank"),
+                  std::string::npos);
+    }
+    for (const char* separator : {",", ".", "'", "/", "_"}) {
+        SCOPED_TRACE(separator);
+        EXPECT_EQ(runCalc({"--decimal-separator", separator}).exitCode, 0);
+    }
+}
+
+TEST(MorvaneCalc, OutputThatCannotBeWrittenIsAnError)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {}, {"--json"}, {"--help"}, {"--version"}, {"--batch"}, {"--batch", "--json"},
+    };
+    calc_test::Redirect full;
+    full.input = "/dev/null";
+    full.output = "/dev/full";
+    for (const auto& arguments : cases) {
+        SCOPED_TRACE(arguments.empty() ? "plain" : arguments.back());
+        // The batch reads a one-row table.
+        calc_test::Redirect redirect = full;
+        if (!arguments.empty() && arguments.front() == "--batch") redirect.input = calc_test::scratchFile("one_row.csv", "rate\n12\n");
+        const CalcRun run = runCalc(arguments, nullptr, redirect);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err, "morvane-calc: cannot write the output: No space left on device\n");
+    }
+}
+
+TEST(MorvaneCalc, VersionComesFromTheProject)
+{
+    const CalcRun run = runCalc({"--version"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "morvane-calc " PROJECT_VERSION_TEXT "\n");
+    EXPECT_EQ(run.err, "");
+}
+
 TEST(MorvaneCalc, HelpExplainsEveryOption)
 {
     const CalcRun run = runCalc({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     for (const char* option : {"--rate", "--duration", "--days", "--cwu", "--root-zone",
-                               "--decimal-separator", "--json", "--help"})
+                               "--decimal-separator", "--json", "--batch", "--delimiter",
+                               "--version", "--help"})
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
 }
 
@@ -224,6 +251,28 @@ TEST(CalcJson, EscapesStringsIntoValidJson)
     for (const auto& [text, expected] : cases) EXPECT_EQ(jsonString(text), expected);
     EXPECT_EQ(morvane::calc::jsonNumber(0.1), "0.10000000000000001");
     EXPECT_EQ(morvane::calc::jsonNumber(500), "500");
+}
+
+TEST(CalcJson, NumbersHaveTheDigitsOfPrintfsSeventeenDigitFormat)
+{
+    // printf("%.17g") in the C locale is the reference, over hand-picked values
+    // and doubles drawn from every exponent.
+    std::vector<double> values = {0.0, -0.0, 1.0, -2.5, 1e300, 1e-300, 4.9e-324, 1.7976931348623157e308,
+                                  123456789012345678.0, 625.00000000000034, 1e16, 1e17, 0.0001};
+    std::uint64_t bits = 0x9E3779B97F4A7C15u;
+    for (int i = 0; i < 20000; ++i) {
+        bits ^= bits << 13;
+        bits ^= bits >> 7;
+        bits ^= bits << 17;
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (std::isfinite(value)) values.push_back(value);
+    }
+    for (const double value : values) {
+        char reference[40];
+        std::snprintf(reference, sizeof reference, "%.17g", value);
+        ASSERT_EQ(morvane::calc::jsonNumber(value), reference);
+    }
 }
 
 TEST(CalcErrorText, AppendsAPeriodAfterCharactersSortingAfterIt)

@@ -7,6 +7,8 @@
 
 #include "failures.h"
 #include "number_format_settings.h"
+#include "number_text_localisation.h"
+#include "result_names.h"
 #include "wetting_front_model.h"
 
 using namespace morvane;
@@ -52,8 +54,7 @@ struct ExpectedSoil {
     const char *total, *available, *storage, *shallow, *deep;
 };
 
-void expectSoil(const SoilDepths& depths, const std::optional<std::string>* texts,
-                const ExpectedSoil& e, double tolerance)
+void expectSoil(const SoilResults& depths, const ExpectedSoil& e, double tolerance)
 {
     EXPECT_NEAR(depths.initialWaterContent.value(), e.initialWaterContent, 5e-7);
     if (e.upperContentDepth > 0) {
@@ -62,36 +63,33 @@ void expectSoil(const SoilDepths& depths, const std::optional<std::string>* text
     EXPECT_NEAR(depths.maxDetectionDepth.value(), e.maxDetectionDepth, tolerance);
     EXPECT_NEAR(depths.front48h.value(), e.front48h, tolerance);
     EXPECT_NEAR(depths.front24h.value(), e.front24h, tolerance);
-    EXPECT_EQ(texts[0], e.total);
-    EXPECT_EQ(texts[1], e.available);
-    EXPECT_EQ(texts[2], e.storage);
-    EXPECT_EQ(texts[3], e.shallow);
-    EXPECT_EQ(texts[4], e.deep);
+    EXPECT_EQ(depths.totalAvailableWaterText, e.total);
+    EXPECT_EQ(depths.availableWaterText, e.available);
+    EXPECT_EQ(depths.storageText, e.storage);
+    EXPECT_EQ(depths.shallowDetectorText, e.shallow);
+    EXPECT_EQ(depths.deepDetectorText, e.deep);
 }
 
 void expectWorkedExample(const ModelResults& r, const ExpectedSoil& light, const ExpectedSoil& heavy)
 {
-    const ModelTexts& t = r.texts;
-    const std::optional<std::string> lightTexts[] = {t.LtTAW, t.LtAW, t.LtSTO, t.LtSD, t.LtDD};
-    const std::optional<std::string> heavyTexts[] = {t.HvTAW, t.HvAW, t.Hv1STO, t.HvSD, t.HvDD};
     {
         SCOPED_TRACE("light soil");
-        expectSoil(r.light, lightTexts, light, 0.005);
+        expectSoil(r.light, light, 0.005);
     }
     {
         SCOPED_TRACE("heavy soil");
-        expectSoil(r.heavy, heavyTexts, heavy, 0.005);
+        expectSoil(r.heavy, heavy, 0.005);
     }
-    EXPECT_EQ(r.ltStoWarn, false);
-    EXPECT_EQ(r.HvSTOWarn, false);
+    EXPECT_EQ(r.light.storageWarning, false);
+    EXPECT_EQ(r.heavy.storageWarning, false);
 }
 
 TEST(WettingFrontModel, DefaultInputsGiveTheFirstWorkedExample)
 {
     const ModelResults r = run(ModelInputs{});
-    EXPECT_EQ(r.texts.AppAmount, "25");
-    EXPECT_EQ(r.texts.LtSWD, "25");
-    EXPECT_EQ(r.texts.HvSWD, "25");
+    EXPECT_EQ(r.appliedDepthText, "25");
+    EXPECT_EQ(r.light.deficitText, "25");
+    EXPECT_EQ(r.heavy.deficitText, "25");
     EXPECT_EQ(r.appliedDepth, 25.0);
     EXPECT_EQ(r.deficit, 25.0);
     EXPECT_EQ(r.rootZone, 500.0);
@@ -102,9 +100,9 @@ TEST(WettingFrontModel, DefaultInputsGiveTheFirstWorkedExample)
 TEST(WettingFrontModel, SecondWorkedExample)
 {
     const ModelResults r = run(inputs("12", "1.75", "3", "6.5", "450"));
-    EXPECT_EQ(r.texts.AppAmount, "21");
-    EXPECT_EQ(r.texts.LtSWD, "19.5");
-    EXPECT_EQ(r.texts.HvSWD, "19.5");
+    EXPECT_EQ(r.appliedDepthText, "21");
+    EXPECT_EQ(r.light.deficitText, "19.5");
+    EXPECT_EQ(r.heavy.deficitText, "19.5");
     EXPECT_EQ(r.appliedDepth, 21.0);
     EXPECT_EQ(r.deficit, 19.5);
     expectWorkedExample(r, {0.096667, 136.96, 252.00, 484.62, 334.62, "31.5", "12.0", "38%", "150", "300"},
@@ -118,11 +116,11 @@ TEST(WettingFrontModel, SecondWorkedExampleWithADecimalComma)
     ModelResults r;
     runWettingFrontModel(inputs("12", "1,75", "3", "6,5", "450"), r);
     numberFormatSettings() = saved;
-    EXPECT_EQ(r.texts.AppAmount, "21");
-    EXPECT_EQ(r.texts.LtSWD, "19,5");
-    EXPECT_EQ(r.texts.LtTAW, "31,5");
-    EXPECT_EQ(r.texts.HvAW, "25,5");
-    EXPECT_EQ(r.texts.LtSTO, "38%");
+    EXPECT_EQ(r.appliedDepthText, "21");
+    EXPECT_EQ(r.light.deficitText, "19,5");
+    EXPECT_EQ(r.light.totalAvailableWaterText, "31,5");
+    EXPECT_EQ(r.heavy.availableWaterText, "25,5");
+    EXPECT_EQ(r.light.storageText, "38%");
 }
 
 TEST(WettingFrontModel, PlacesTheDetectorsByTheRootZone)
@@ -144,10 +142,10 @@ TEST(WettingFrontModel, PlacesTheDetectorsByTheRootZone)
         } catch (const Exception&) {
             // Only the detector texts matter here; they come before any storage failure.
         }
-        EXPECT_EQ(r.texts.LtSD, c.shallow);
-        EXPECT_EQ(r.texts.LtDD, c.deep);
-        EXPECT_EQ(r.texts.HvSD, c.shallow);
-        EXPECT_EQ(r.texts.HvDD, c.deep);
+        EXPECT_EQ(r.light.shallowDetectorText, c.shallow);
+        EXPECT_EQ(r.light.deepDetectorText, c.deep);
+        EXPECT_EQ(r.heavy.shallowDetectorText, c.shallow);
+        EXPECT_EQ(r.heavy.deepDetectorText, c.deep);
     }
 }
 
@@ -155,7 +153,7 @@ TEST(WettingFrontModel, AppliedDepthIsTheRoundedProductText)
 {
     // 22.5 mm is written with no decimals and read back as 23.
     const ModelResults r = run(inputs("10", "2.25", "5", "5", "500"));
-    EXPECT_EQ(r.texts.AppAmount, "23");
+    EXPECT_EQ(r.appliedDepthText, "23");
     EXPECT_EQ(r.appliedDepth, 23.0);
     EXPECT_DOUBLE_EQ(r.light.front48h.value(), 460.0);
 }
@@ -165,20 +163,20 @@ TEST(WettingFrontModel, ReadsInputsAsExtendedValues)
     // 5 x 0.3 is exactly 1.5 in extended precision (written 2); through a
     // double 0.3 it would be just below 1.5 (written 1).
     const ModelResults r = run(inputs("5", "0.3", "5", "5", "500"));
-    EXPECT_EQ(r.texts.AppAmount, "2");
+    EXPECT_EQ(r.appliedDepthText, "2");
 }
 
 TEST(WettingFrontModel, NegativeStorageShowsTheWarning)
 {
     const ModelResults r = run(inputs("10", "2.5", "10", "5", "500"));
-    EXPECT_EQ(r.texts.LtTAW, "35.0");
-    EXPECT_EQ(r.texts.LtAW, "-15.0");
-    EXPECT_EQ(r.texts.LtSTO, "-43%");
-    EXPECT_EQ(r.ltStoWarn, true);
-    EXPECT_EQ(r.texts.HvTAW, "50.0");
-    EXPECT_EQ(r.texts.HvAW, "0.0");
-    EXPECT_EQ(r.texts.Hv1STO, "0%");
-    EXPECT_EQ(r.HvSTOWarn, false);
+    EXPECT_EQ(r.light.totalAvailableWaterText, "35.0");
+    EXPECT_EQ(r.light.availableWaterText, "-15.0");
+    EXPECT_EQ(r.light.storageText, "-43%");
+    EXPECT_EQ(r.light.storageWarning, true);
+    EXPECT_EQ(r.heavy.totalAvailableWaterText, "50.0");
+    EXPECT_EQ(r.heavy.availableWaterText, "0.0");
+    EXPECT_EQ(r.heavy.storageText, "0%");
+    EXPECT_EQ(r.heavy.storageWarning, false);
 }
 
 TEST(WettingFrontModel, CropWaterUseAboveTheAppliedDepthGivesANegativeFront)
@@ -212,21 +210,21 @@ TEST(WettingFrontModel, BadDurationLeavesEveryResultAsItWas)
     ModelResults r = run(inputs("12", "2.5", "5", "5", "500"));
     const ModelResults before = r;
     failingRun<EConvertError>(inputs("10", "abc", "5", "5", "500"), r);
-    EXPECT_EQ(r.texts.AppAmount, "30");
+    EXPECT_EQ(r.appliedDepthText, "30");
     EXPECT_EQ(r.appliedDepth, before.appliedDepth);
-    EXPECT_EQ(r.texts.Hv1STO, before.texts.Hv1STO);
+    EXPECT_EQ(r.heavy.storageText, before.heavy.storageText);
 }
 
 TEST(WettingFrontModel, BadRootZoneKeepsTheNewAppliedDepthOnly)
 {
     ModelResults r = run(ModelInputs{});
     failingRun<EConvertError>(inputs("12", "2.5", "3", "5", "deep"), r);
-    EXPECT_EQ(r.texts.AppAmount, "30");
+    EXPECT_EQ(r.appliedDepthText, "30");
     EXPECT_EQ(r.appliedDepth, 30.0);
-    EXPECT_EQ(r.texts.LtSWD, "25");
+    EXPECT_EQ(r.light.deficitText, "25");
     EXPECT_EQ(r.deficit, 25.0);
     EXPECT_EQ(r.rootZone, 500.0);
-    EXPECT_EQ(r.texts.LtSTO, "29%");
+    EXPECT_EQ(r.light.storageText, "29%");
     EXPECT_EQ(r.light.front48h, 500.0);
 }
 
@@ -236,16 +234,16 @@ TEST(WettingFrontModel, NoDeficitFailsAtTheLightFortyEightHourFront)
         ModelResults r = run(inputs("12", "2.5", "3", "5", "400"));
         const ModelResults before = r;
         EXPECT_EQ(failingRun<EZeroDivide>(in, r), "Floating point division by zero");
-        EXPECT_EQ(r.texts.AppAmount, "25");
-        EXPECT_EQ(r.texts.LtSWD, "0");
-        EXPECT_EQ(r.texts.HvSWD, "0");
+        EXPECT_EQ(r.appliedDepthText, "25");
+        EXPECT_EQ(r.light.deficitText, "0");
+        EXPECT_EQ(r.heavy.deficitText, "0");
         EXPECT_EQ(r.light.initialWaterContent, 0.14);
         EXPECT_NEAR(r.light.maxDetectionDepth.value(), 625, 1e-9);  // computed before the failure
         EXPECT_EQ(r.light.front48h, before.light.front48h);
         EXPECT_EQ(r.light.front24h, before.light.front24h);
         EXPECT_EQ(r.heavy.initialWaterContent, before.heavy.initialWaterContent);
-        EXPECT_EQ(r.texts.LtTAW, before.texts.LtTAW);
-        EXPECT_EQ(r.texts.LtSD, before.texts.LtSD);
+        EXPECT_EQ(r.light.totalAvailableWaterText, before.light.totalAvailableWaterText);
+        EXPECT_EQ(r.light.shallowDetectorText, before.light.shallowDetectorText);
     }
 }
 
@@ -281,10 +279,10 @@ TEST(WettingFrontModel, ZeroTotalAvailableWaterFailsAtTheStorageText)
 {
     ModelResults r;
     failingRun<EZeroDivide>(withRootZone("0.5"), r);
-    EXPECT_EQ(r.texts.LtTAW, "0.0");
-    EXPECT_EQ(r.texts.LtAW, "-25.0");
-    EXPECT_FALSE(r.texts.LtSTO.has_value());
-    EXPECT_FALSE(r.texts.LtSD.has_value());
+    EXPECT_EQ(r.light.totalAvailableWaterText, "0.0");
+    EXPECT_EQ(r.light.availableWaterText, "-25.0");
+    EXPECT_FALSE(r.light.storageText.has_value());
+    EXPECT_FALSE(r.light.shallowDetectorText.has_value());
 }
 
 TEST(WettingFrontModel, ValuesBeyondTheDoubleRangeOverflow)
@@ -292,17 +290,17 @@ TEST(WettingFrontModel, ValuesBeyondTheDoubleRangeOverflow)
     ModelResults r;
     EXPECT_EQ(failingRun<EOverflow>(inputs("1e300", "1e300", "5", "5", "500"), r),
               "Floating point overflow");
-    EXPECT_EQ(r.texts.AppAmount, "1E600");  // written before the store failed
+    EXPECT_EQ(r.appliedDepthText, "1E600");  // written before the store failed
     EXPECT_FALSE(r.appliedDepth.has_value());
 
     ModelResults deficit;
     failingRun<EOverflow>(inputs("10", "2.5", "1e200", "1e200", "500"), deficit);
-    EXPECT_EQ(deficit.texts.LtSWD, "1E400");
+    EXPECT_EQ(deficit.light.deficitText, "1E400");
     EXPECT_FALSE(deficit.deficit.has_value());
 
     ModelResults product;
     failingRun<EOverflow>(inputs("1e4000", "1e4000", "5", "5", "500"), product);
-    EXPECT_FALSE(product.texts.AppAmount.has_value());
+    EXPECT_FALSE(product.appliedDepthText.has_value());
 }
 
 TEST(WettingFrontModel, DetectorDepthBeyondTheIntegerRangeIsAnInvalidOperation)
@@ -310,8 +308,66 @@ TEST(WettingFrontModel, DetectorDepthBeyondTheIntegerRangeIsAnInvalidOperation)
     ModelResults r;
     EXPECT_EQ(failingRun<EInvalidOp>(inputs("10", "2.5", "1e299", "1", "1e300"), r),
               "Invalid floating point operation");
-    EXPECT_EQ(r.texts.LtSTO, "-43%");
-    EXPECT_FALSE(r.texts.LtSD.has_value());
+    EXPECT_EQ(r.light.storageText, "-43%");
+    EXPECT_FALSE(r.light.shallowDetectorText.has_value());
+}
+
+// "name=text" for every text and warning the run wrote, through the name table.
+std::string namedResults(const ModelResults& r)
+{
+    std::string out;
+    for (const ResultText& result : kResultTexts)
+        if (const auto& text = result.text(r)) out += std::string(result.name) + "=" + *text + " ";
+    for (const StorageWarning& warning : kStorageWarnings)
+        if (const auto& shown = warning.shown(r))
+            out += std::string(warning.name) + "(" + warning.storageName + ")=" + (*shown ? "1 " : "0 ");
+    return out;
+}
+
+TEST(ResultNames, NameEveryResultInWriteOrder)
+{
+    const std::pair<ModelInputs, const char*> cases[] = {
+        {inputs("12", "1.75", "3", "6.5", "450"),
+         "AppAmount=21 LtSWD=19.5 HvSWD=19.5 LtTAW=31.5 LtAW=12.0 LtSTO=38% LtSD=150 LtDD=300 "
+         "HvTAW=45.0 HvAW=25.5 HvSD=150 HvDD=300 Hv1STO=57% ltStoWarn(LtSTO)=0 HvSTOWarn(Hv1STO)=0 "},
+        {inputs("10", "2.5", "10", "5", "500"),
+         "AppAmount=25 LtSWD=50 HvSWD=50 LtTAW=35.0 LtAW=-15.0 LtSTO=-43% LtSD=165 LtDD=335 "
+         "HvTAW=50.0 HvAW=0.0 HvSD=165 HvDD=335 Hv1STO=0% ltStoWarn(LtSTO)=1 HvSTOWarn(Hv1STO)=0 "},
+        // Root zone 0.5: the light storage divides by a total of 0.0.
+        {withRootZone("0.5"), "AppAmount=25 LtSWD=25 HvSWD=25 LtTAW=0.0 LtAW=-25.0 "},
+    };
+    for (const auto& [in, expected] : cases) {
+        ModelResults r;
+        try {
+            runWettingFrontModel(in, r);
+        } catch (const Exception&) {
+        }
+        EXPECT_EQ(namedResults(r), expected);
+    }
+}
+
+TEST(LocalisedNumberText, WritesStoredTextsWithTheActiveSeparator)
+{
+    struct Case {
+        char separator;
+        const char* stored;
+        const char* shown;
+    };
+    const Case cases[] = {{'.', "2.5", "2.5"}, {',', "2.5", "2,5"}, {',', "500", "500"},
+                          {'/', "1.2.3", "1/2/3"}, {',', "", ""}};
+    const NumberFormatSettings saved = numberFormatSettings();
+    for (const Case& c : cases) {
+        numberFormatSettings().decimalSeparator = c.separator;
+        EXPECT_EQ(localisedNumberText(c.stored), c.shown) << c.separator << " " << c.stored;
+    }
+    numberFormatSettings().decimalSeparator = ',';
+    const ModelInputs defaults = localisedDefaultInputs();
+    numberFormatSettings() = saved;
+    EXPECT_EQ(defaults.appRate, "10");
+    EXPECT_EQ(defaults.duration, "2,5");
+    EXPECT_EQ(defaults.days, "5");
+    EXPECT_EQ(defaults.cropWaterUse, "5");
+    EXPECT_EQ(defaults.rootZone, "500");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "json_text.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace morvane::calc {
@@ -34,9 +35,9 @@ std::size_t utf8SequenceLength(std::string_view text, std::size_t i)
 
 }  // namespace
 
-std::string jsonString(std::string_view text)
+void appendJsonString(std::string& out, std::string_view text)
 {
-    std::string out = "\"";
+    out += '"';
     for (std::size_t i = 0; i < text.size();) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
         if (c == '"' || c == '\\') {
@@ -56,14 +57,29 @@ std::string jsonString(std::string_view text)
             ++i;
         }
     }
-    return out + "\"";
+    out += '"';
+}
+
+std::string jsonString(std::string_view text)
+{
+    std::string out;
+    appendJsonString(out, text);
+    return out;
+}
+
+void appendJsonNumber(std::string& out, double value)
+{
+    // The same digits as printf's "%.17g", without its locale and its cost.
+    char buffer[40];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17).ptr;
+    out.append(buffer, end);
 }
 
 std::string jsonNumber(double value)
 {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    return buffer;
+    std::string out;
+    appendJsonNumber(out, value);
+    return out;
 }
 
 }  // namespace morvane::calc

@@ -1,0 +1,41 @@
+#pragma once
+// The batch: the model run once per row of a CSV table, streamed from an
+// input descriptor to an output buffer in constant memory.
+//
+// The header names the input columns (kInputColumns) in any order; every
+// other column is carried through. Each output row is the input row's
+// columns as read, the result texts in the order the model writes them,
+// ltStoWarn and HvSTOWarn ("shown"/"hidden") and error:
+//   rate,field            rate,field,AppAmount,LtSWD,…,Hv1STO,ltStoWarn,HvSTOWarn,error
+//   12,north        ->    12,north,30,25,…,50%,hidden,hidden,
+//   x,south               x,south,,,…,,,,'x' is not a valid floating point value.
+// A row the model fails on keeps the texts written before the failure. A
+// malformed row (a field count other than the header's, an unterminated
+// quote) has its error start with "line N: ". The batch goes on after both.
+
+#include <string>
+
+#include "output_buffer.h"
+#include "wetting_front_model.h"
+
+namespace morvane::calc {
+
+struct BatchSettings {
+    char delimiter = ',';
+    bool json = false;      // JSON Lines: one object per row, the row's columns under "fields"
+    ModelInputs defaults;   // for the input columns the table lacks
+};
+
+struct BatchOutcome {
+    long rows = 0;
+    long failedRows = 0;
+    std::string usageError;  // the header is missing or names no input column
+    std::string readError;   // the input could not be read to its end
+};
+
+// The table's input column names, as the header spells them.
+extern const char* const kInputColumns[5];
+
+BatchOutcome runBatch(int inputFd, const BatchSettings& settings, OutputBuffer& out);
+
+}  // namespace morvane::calc

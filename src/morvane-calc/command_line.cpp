@@ -1,0 +1,190 @@
+#include "command_line.h"
+
+#include <string_view>
+#include <utility>
+
+
+namespace morvane::calc {
+
+const char* const kUsageLine =
+    "usage: morvane-calc [--rate T] [--duration T] [--days T] [--cwu T] "
+    "[--root-zone T] [--decimal-separator C] [--json] [--batch [FILE] [--delimiter C]] "
+    "[--version]";
+
+const char* const kHelpText =
+    "Runs the wetting front model once on the five input texts and prints every\n"
+    "result text, as the window would show it; or, with --batch, once per row of\n"
+    "a table.\n"
+    "\n"
+    "Each T is a text exactly as typed into the window, blanks included; an\n"
+    "omitted one takes the window's default, written with the decimal separator:\n"
+    "  --rate T               sprinkler application rate, mm/h   (default \"10\")\n"
+    "  --duration T           duration of irrigation, h          (default \"2.5\")\n"
+    "  --days T               days since the last irrigation     (default \"5\")\n"
+    "  --cwu T                daily crop water use, mm/day       (default \"5\")\n"
+    "  --root-zone T          active root zone depth, mm         (default \"500\")\n"
+    "  --decimal-separator C  the decimal separator for reading and writing numbers:\n"
+    "                         one printable ASCII character, not a digit, sign, e, E\n"
+    "                         or blank (default: from the locale, LC_NUMERIC)\n"
+    "  --json                 print one JSON object: \"texts\", \"warnings\", \"light\",\n"
+    "                         \"heavy\" (held values, 17 significant digits) and \"error\"\n"
+    "  --batch [FILE]         read a CSV table from FILE (standard input when FILE is\n"
+    "                         \"-\" or absent) and run the model once per row; see below\n"
+    "  --delimiter C          the table's field delimiter, for reading and writing\n"
+    "                         (default \",\", or \";\" when the decimal separator is \",\");\n"
+    "                         not the decimal separator, a quote, CR or LF\n"
+    "  --version              print the program's version\n"
+    "  --help                 print this text\n"
+    "\n"
+    "Plain output is one Name=text line per result text, in the order the model\n"
+    "writes them, then ltStoWarn=shown|hidden and HvSTOWarn=shown|hidden.\n"
+    "A failing run prints what it wrote before the failure, writes the error\n"
+    "text to standard error and exits with 1; a usage error exits with 2.\n"
+    "Either form --name T or --name=T is accepted.\n"
+    "\n"
+    "Batch tables: the header names the input columns rate, duration, days, cwu\n"
+    "and root_zone in any order; a missing one takes its option's text or default.\n"
+    "Other columns are carried through unchanged. Each output row holds the input\n"
+    "row's columns, the result texts in the order above, ltStoWarn, HvSTOWarn and\n"
+    "error. A failing or malformed row keeps what was written before the failure,\n"
+    "names it in its error column, and the batch goes on. With --json, each row is\n"
+    "one line holding the JSON object above plus the row's columns under \"fields\".\n"
+    "The exit status is 0 when every row succeeded, 1 when any failed.\n"
+    "Writing output that cannot be written is an error (exit 1).\n";
+
+namespace {
+
+struct InputOption {
+    const char* name;
+    std::optional<std::string> GivenInputs::*text;
+};
+
+constexpr InputOption kInputOptions[] = {
+    {"--rate", &GivenInputs::appRate},
+    {"--duration", &GivenInputs::duration},
+    {"--days", &GivenInputs::days},
+    {"--cwu", &GivenInputs::cropWaterUse},
+    {"--root-zone", &GivenInputs::rootZone},
+};
+
+std::optional<std::string>* inputText(GivenInputs& inputs, std::string_view name)
+{
+    for (const InputOption& option : kInputOptions)
+        if (name == option.name) return &(inputs.*option.text);
+    return nullptr;
+}
+
+bool* flag(CalcOptions& options, std::string_view name)
+{
+    if (name == "--json") return &options.json;
+    if (name == "--help") return &options.help;
+    if (name == "--version") return &options.version;
+    return nullptr;
+}
+
+ParsedCommandLine usageError(std::string error) { return {std::nullopt, std::move(error)}; }
+
+// The one byte of a one-character option value, or empty.
+std::optional<char> singleByte(const std::string& value)
+{
+    if (value.size() != 1) return std::nullopt;
+    return value[0];
+}
+
+}  // namespace
+
+bool isUsableDecimalSeparator(char c)
+{
+    const bool printableAscii = c > ' ' && c < 0x7f;
+    const bool digit = c >= '0' && c <= '9';
+    return printableAscii && !digit && c != '+' && c != '-' && c != 'e' && c != 'E';
+}
+
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments)
+{
+    CalcOptions options;
+    std::optional<std::string> batchFile;  // named after --batch, or standing alone
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string name = arguments[i];
+        std::optional<std::string> value;
+        if (const auto equals = name.find('='); name.starts_with("--") && equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
+        }
+        if (bool* set = flag(options, name)) {
+            if (value) return usageError(name + " takes no value");
+            *set = true;
+            continue;
+        }
+        if (name == "--batch") {
+            // The file is optional: a following argument that is not an option names it.
+            if (!value && i + 1 < arguments.size() && !arguments[i + 1].starts_with("--"))
+                value = arguments[++i];
+            options.batch = true;
+            if (value && batchFile) return usageError("more than one table to read");
+            if (value) batchFile = *value;
+            continue;
+        }
+        std::optional<std::string>* text = inputText(options.inputs, name);
+        if (text == nullptr && name != "--decimal-separator" && name != "--delimiter") {
+            // One argument that is not an option may name the table (--batch --json FILE).
+            if (name.starts_with("--") || batchFile)
+                return usageError("unknown argument '" + arguments[i] + "'");
+            batchFile = arguments[i];
+            continue;
+        }
+        if (!value) {
+            if (i + 1 == arguments.size()) return usageError(name + " needs a value");
+            value = arguments[++i];
+        }
+        if (text != nullptr) {
+            *text = *value;
+        } else if (name == "--delimiter") {
+            options.delimiter = singleByte(*value);
+            if (!options.delimiter) return usageError("--delimiter takes exactly one byte");
+        } else {
+            options.decimalSeparator = singleByte(*value);
+            if (!options.decimalSeparator || !isUsableDecimalSeparator(*options.decimalSeparator))
+                return usageError("--decimal-separator takes one printable character that is "
+                                  "not a digit, a sign, e, E or a blank");
+        }
+    }
+    if (batchFile && !options.batch) return usageError("unknown argument '" + *batchFile + "'");
+    if (batchFile) options.batchFile = *batchFile;
+    if (options.batchFile.empty()) return usageError("--batch needs a file name or -");
+    if (options.delimiter && !options.batch) return usageError("--delimiter needs --batch");
+    return {options, {}};
+}
+
+ModelInputs inputsWithDefaults(const GivenInputs& given)
+{
+    ModelInputs inputs = localisedDefaultInputs();
+    const std::pair<const std::optional<std::string>&, std::string&> fields[] = {
+        {given.appRate, inputs.appRate},
+        {given.duration, inputs.duration},
+        {given.days, inputs.days},
+        {given.cropWaterUse, inputs.cropWaterUse},
+        {given.rootZone, inputs.rootZone},
+    };
+    for (const auto& [text, input] : fields)
+        if (text) input = *text;
+    return inputs;
+}
+
+std::optional<char> fieldDelimiter(const CalcOptions& options, char decimalSeparator,
+                                   std::string& error)
+{
+    if (!options.delimiter) return decimalSeparator == ',' ? ';' : ',';
+    const char c = *options.delimiter;
+    if (c == decimalSeparator) {
+        error = std::string("the delimiter '") + c + "' is the decimal separator";
+        return std::nullopt;
+    }
+    if (c == '"' || c == '\r' || c == '\n') {
+        error = "the delimiter cannot be a quote, CR or LF";
+        return std::nullopt;
+    }
+    return c;
+}
+
+}  // namespace morvane::calc

@@ -1,0 +1,61 @@
+#pragma once
+// The command line of morvane-calc:
+//   morvane-calc [--rate T] [--duration T] [--days T] [--cwu T] [--root-zone T]
+//                [--decimal-separator C] [--json] [--batch [FILE] [--delimiter C]]
+//                [--help] [--version]
+// Each T is an input text exactly as typed into the window (blanks included);
+// an omitted one keeps the window's default text, written with the active
+// decimal separator. "--name=T" works as well. With --batch, the table's FILE
+// may also stand anywhere on its own: "--batch --json FILE".
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "wetting_front_model.h"
+
+namespace morvane::calc {
+
+// The input texts given on the command line; an empty one takes its default.
+struct GivenInputs {
+    std::optional<std::string> appRate, duration, days, cropWaterUse, rootZone;
+};
+
+struct CalcOptions {
+    GivenInputs inputs;
+    std::optional<char> decimalSeparator;  // empty: the locale's
+    bool json = false;
+    bool help = false;
+    bool version = false;
+    bool batch = false;
+    std::string batchFile = "-";           // "-": standard input
+    std::optional<char> delimiter;         // empty: by the decimal separator
+};
+
+struct ParsedCommandLine {
+    std::optional<CalcOptions> options;  // empty on a usage error
+    std::string error;                   // what was wrong, for a usage error
+};
+
+// Checks the arguments' form and the decimal separator; the delimiter is
+// checked against the decimal separator in force by fieldDelimiter().
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments);
+
+// The inputs of a run: the given texts, the localised defaults for the rest.
+// Call after the number format settings are in force.
+ModelInputs inputsWithDefaults(const GivenInputs& given);
+
+// Whether `c` can serve as a decimal separator: one printable ASCII character
+// that is not a digit, a sign, an exponent letter (e, E) or a blank.
+bool isUsableDecimalSeparator(char c);
+
+// The batch field delimiter: the option's, else ";" when the decimal separator
+// is "," and "," otherwise. Empty, with `error` set, when the option's
+// delimiter is the decimal separator, a quote, CR or LF.
+std::optional<char> fieldDelimiter(const CalcOptions& options, char decimalSeparator,
+                                   std::string& error);
+
+extern const char* const kUsageLine;
+extern const char* const kHelpText;
+
+}  // namespace morvane::calc

@@ -1,0 +1,119 @@
+// morvane-calc: the wetting front model on the command line, for scripting
+// scenarios, checking results and running whole tables. See --help.
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "batch_run.h"
+#include "command_line.h"
+#include "failures.h"
+#include "floating_point_environment.h"
+#include "number_format_settings.h"
+#include "output_buffer.h"
+#include "result_report.h"
+
+namespace {
+
+using namespace morvane;
+
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+int usageError(const std::string& error)
+{
+    std::cerr << "morvane-calc: " << error << "\n" << calc::kUsageLine << "\n";
+    return kExitUsage;
+}
+
+// Writes out what is held; a failed write makes the run a failure.
+int finish(calc::OutputBuffer& out, int status)
+{
+    out.flush();
+    if (out.failed()) {
+        std::cerr << "morvane-calc: cannot write the output: " << out.error() << "\n";
+        return kExitFailed;
+    }
+    return status;
+}
+
+int runOnce(const calc::CalcOptions& options)
+{
+    ModelResults results;
+    std::optional<std::string> error;
+    try {
+        runWettingFrontModel(calc::inputsWithDefaults(options.inputs), results);
+    } catch (const Exception& failure) {
+        error = withClosingPeriod(failure.message());
+    }
+    calc::OutputBuffer out;
+    out.append(options.json ? calc::jsonReport(results, error) : calc::plainReport(results));
+    const int status = finish(out, error ? kExitFailed : 0);
+    if (error) std::cerr << *error << "\n";
+    return status;
+}
+
+int runBatch(const calc::CalcOptions& options)
+{
+    std::string error;
+    const std::optional<char> delimiter =
+        calc::fieldDelimiter(options, numberFormatSettings().decimalSeparator, error);
+    if (!delimiter) return usageError(error);
+
+    int input = STDIN_FILENO;
+    if (options.batchFile != "-") {
+        input = ::open(options.batchFile.c_str(), O_RDONLY | O_CLOEXEC);
+        if (input < 0) {
+            std::cerr << "morvane-calc: cannot open '" << options.batchFile
+                      << "': " << std::strerror(errno) << "\n";
+            return kExitFailed;
+        }
+    }
+    const calc::BatchSettings settings{*delimiter, options.json,
+                                       calc::inputsWithDefaults(options.inputs)};
+    calc::OutputBuffer out;
+    const calc::BatchOutcome outcome = calc::runBatch(input, settings, out);
+    if (input != STDIN_FILENO) ::close(input);
+    if (!outcome.usageError.empty()) return usageError(outcome.usageError);
+
+    int status = finish(out, 0);
+    if (!outcome.readError.empty()) {
+        std::cerr << "morvane-calc: cannot read the table: " << outcome.readError << "\n";
+        status = kExitFailed;
+    }
+    if (outcome.failedRows > 0) {
+        std::cerr << "morvane-calc: " << outcome.failedRows << " of " << outcome.rows
+                  << (outcome.rows == 1 ? " row" : " rows") << " failed\n";
+        status = kExitFailed;
+    }
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const calc::ParsedCommandLine parsed =
+        calc::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.options) return usageError(parsed.error);
+    const calc::CalcOptions& options = *parsed.options;
+    if (options.help || options.version) {
+        calc::OutputBuffer out;
+        out.append(options.help ? std::string(calc::kUsageLine) + "\n\n" + calc::kHelpText
+                                : "morvane-calc " MORVANE_VERSION "\n");
+        return finish(out, 0);
+    }
+
+    resetFloatingPointEnvironment();
+    loadNumberFormatSettings();
+    if (options.decimalSeparator)
+        numberFormatSettings().decimalSeparator = *options.decimalSeparator;
+
+    return options.batch ? runBatch(options) : runOnce(options);
+}
