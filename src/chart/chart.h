@@ -76,7 +76,7 @@ public:
     ChartAxis& leftAxis() { return axes(LeftAxisIndex); }
     ChartAxis& rightAxis() { return axes(RightAxisIndex); }
     ChartAxis& depthAxis() { return axes(DepthAxisIndex); }
-    // Whether the axis takes room and is drawn: axisVisible and its isVisible,
+    // Whether the axis takes room and is drawn: axisVisible() and its own isVisible(),
     // and, when the chart has active series, at least one of them on it.
     // The depth axis belongs to three-dimensional views and never shows in
     // this flat chart.

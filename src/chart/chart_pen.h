@@ -1,5 +1,5 @@
 #pragma once
-// A chart pen: colour, width and dash style plus isVisible, endStyle and
+// A chart pen: colour, width and dash style plus visibility, end style and
 // smallDots. How a pen turns into pixels is pen_painter.h.
 
 #include "colours.h"

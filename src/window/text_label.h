@@ -15,6 +15,8 @@ struct LabelStyle {
 };
 
 class TextLabel : public QLabel {
+    Q_OBJECT
+
 public:
     // An auto-sized label at `position`.
     TextLabel(QWidget* parent, const QString& name, const QString& caption, QPoint position,
