@@ -3,10 +3,11 @@
 // how much water, and how long at the run's rate, before each detector
 // responds and before the whole root zone is wetted. Nothing drawn changes.
 //
-// The light soil with the default inputs:
-//   "Shallow detector (165 mm) responds once 14.8 mm is applied: 1 h 30 min at
-//    10 mm/h. Deep detector (335 mm): 30.1 mm, 3 h 1 min. The whole root zone
-//    (500 mm) is wetted by 25.0 mm: 2 h 30 min."
+// The text is the plan's sentences (plan_sentences.h), one a line. The light
+// soil with the default inputs:
+//   "Shallow detector (165 mm) responds once 14.8 mm is applied: 1 h 30 min at 10 mm/h.\n
+//    Deep detector (335 mm): 30.1 mm, 3 h 1 min.\n
+//    The whole root zone (500 mm) is wetted by 25.0 mm: 2 h 30 min."
 
 #include "wetting_front_model.h"
 

@@ -4,8 +4,8 @@
 //
 // In order: the five inputs under their captions; every result the window
 // shows, under its accessible name (a hidden result, such as the deep
-// detector under a root zone of 300 mm, is left out); each warning shown;
-// each soil's irrigation plan, the text of its chart's tooltip. With the
+// detector under a root zone under 300 mm, is left out); each warning shown;
+// each soil's irrigation plan, its chart's tooltip on one line. With the
 // default inputs:
 //   Sprinkler Application Rate (mm/h)<TAB>10
 //   Specify duration of irrigation (h)<TAB>2.5
@@ -15,7 +15,7 @@
 //   ...
 //   Light textured soil<TAB>Shallow detector (165 mm) responds once 14.8 mm ...
 // A warning reads "Warning<TAB>Too much water removed from soil 1". Tabs and
-// line breaks inside a typed text become spaces, so that every line keeps
+// line breaks inside a text become spaces, so that every line keeps
 // one name and one value. Every line ends with "\n".
 
 #include <QString>

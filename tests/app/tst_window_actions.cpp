@@ -111,7 +111,11 @@ private:
 
     WindowProbe probe() { return WindowProbe(*window_); }
     WindowActions& actions() { return *window_->findChild<WindowActions*>(u"windowActions"_s); }
-    QString tooltip(const char* chart) { return probe().control(chart)->toolTip(); }
+    // The tooltip puts each sentence on a line of its own.
+    QString tooltip(const char* chart)
+    {
+        return probe().control(chart)->toolTip().replace(u".\n"_s, u". "_s);
+    }
     QString inFolder(const QString& name) { return folder_->filePath(name); }
 
 private slots:
@@ -134,6 +138,7 @@ private slots:
 
     void tooltipsTellThePlanOfTheDefaultInputs()
     {
+        QCOMPARE(probe().control("Chart1")->toolTip().count(u'\n'), 2);
         QCOMPARE(tooltip("Chart1"), kLightPlan);
         QCOMPARE(tooltip("Chart2"), kHeavyPlan);
     }
