@@ -150,6 +150,7 @@ bool WindowActions::printTo(QPrinter& printer)
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     const QRect area(0, 0, page.width(), page.height());
     const QSize scaled = picture.size().scaled(area.width(), area.height(), Qt::KeepAspectRatio);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRect(area.topLeft(), scaled), picture);
 
     QFont font = windowFont();

@@ -169,6 +169,17 @@ private slots:
         QVERIFY(tooltip("Chart1").endsWith(u"No run time at 0 mm/h."_s));
     }
 
+    // The run succeeds, but its run times are beyond the double range.
+    void planThatCannotBeToldClearsTheTooltips()
+    {
+        probe().type("AppRate", u"1e-310"_s);
+        probe().pressRecalculate();
+        QCOMPARE(reporter_.boxes.size(), 0);
+        QCOMPARE(probe().labelText("AppAmount"), u"0"_s);
+        QCOMPARE(tooltip("Chart1"), QString());
+        QCOMPARE(tooltip("Chart2"), QString());
+    }
+
     void copyResultsOfTheDefaultInputs()
     {
         actions().copyResults();
