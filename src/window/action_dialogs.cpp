@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QTextBrowser>
 
+#include "window_font.h"
+
 using namespace Qt::StringLiterals;
 
 namespace morvane {
@@ -52,6 +54,7 @@ void StandardDialogs::showGuide(QWidget* parent, const QString& path)
     browser->setWindowFlag(Qt::Window);
     browser->setAttribute(Qt::WA_DeleteOnClose);
     browser->setWindowTitle(u"Morvane user's guide"_s);
+    browser->setFont(windowFont(13));
     browser->setOpenExternalLinks(true);
     browser->setSearchPaths({QFileInfo(path).absolutePath()});
     browser->setMarkdown(QString::fromUtf8(guide.readAll()));
