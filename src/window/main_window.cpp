@@ -17,10 +17,12 @@
 #include "numeric_ops.h"
 #include "parse_number.h"
 #include "picture_view.h"
+#include "plan_tooltips.h"
 #include "soil_inputs_page.h"
 #include "soil_profile_view.h"
 #include "stretch_image.h"
 #include "text_label.h"
+#include "window_actions.h"
 #include "window_font.h"
 
 using namespace Qt::StringLiterals;
@@ -82,6 +84,7 @@ MainWindow::MainWindow(QWidget* parent)
     createProfileArea();
     findResultLabels();
     setKeyboardOrder();
+    new WindowActions(this);
 
     connect(irrigation_->recalculateButton(), &QPushButton::clicked, this,
             [this] { Application::reportFailures([this] { recalculate(); }); });
@@ -134,6 +137,7 @@ void MainWindow::recalculate()
     colourMarkers();
     showDeepDetectors();
     setLinesAndWarnings();
+    showPlanTooltips(results_, lightSoil_->chart(), heavySoil_->chart());
 }
 
 void MainWindow::runModel()

@@ -34,6 +34,8 @@ public:
     // soils: the model, the detection-zone bands, the marker colours, the
     // deep detectors' visibility, the lines and warnings. A failing step
     // throws and leaves the later steps as the previous run left them.
+    // A run that succeeds then tells its irrigation plan in the charts'
+    // tooltips.
     void recalculate();
 
 private:

@@ -1,0 +1,39 @@
+#pragma once
+// The dialogs the window's menu actions open. The window owns the real ones;
+// tests put their own in their place to answer them and see what was shown.
+
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+namespace morvane {
+
+class ActionDialogs {
+public:
+    virtual ~ActionDialogs() = default;
+    // The file to save a picture to, starting at `proposedPath`; empty when
+    // the user cancels.
+    virtual QString pictureFileName(QWidget* parent, const QString& proposedPath) = 0;
+    // The print dialog on `printer`; true when the user asks to print.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // A box with the stop icon saying why an action failed.
+    virtual void showFailure(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // The about box: `text` is plain text.
+    virtual void showAbout(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // The user's guide, the Markdown file at `path`, in a window of its own.
+    virtual void showGuide(QWidget* parent, const QString& path) = 0;
+};
+
+// The real dialogs: Qt's file and print dialogs, message boxes, and a text
+// browser for the guide.
+class StandardDialogs : public ActionDialogs {
+public:
+    QString pictureFileName(QWidget* parent, const QString& proposedPath) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    void showFailure(QWidget* parent, const QString& caption, const QString& text) override;
+    void showAbout(QWidget* parent, const QString& caption, const QString& text) override;
+    void showGuide(QWidget* parent, const QString& path) override;
+};
+
+}  // namespace morvane

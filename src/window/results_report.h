@@ -1,0 +1,30 @@
+#pragma once
+// What the window shows, as plain text: one item a line, a tab between its
+// name and its value, ready to paste into a spreadsheet or a message.
+//
+// In order: the five inputs under their captions; every result the window
+// shows, under its accessible name (a hidden result, such as the deep
+// detector under a root zone under 300 mm, is left out); each warning shown;
+// each soil's irrigation plan, its chart's tooltip on one line. With the
+// default inputs:
+//   Sprinkler Application Rate (mm/h)<TAB>10
+//   Specify duration of irrigation (h)<TAB>2.5
+//   Active Root Zone (mm)<TAB>500
+//   ...
+//   Applied depth (mm)<TAB>25
+//   ...
+//   Light textured soil<TAB>Shallow detector (165 mm) responds once 14.8 mm ...
+// A warning reads "Warning<TAB>Too much water removed from soil 1". Tabs and
+// line breaks inside a text become spaces, so that every line keeps
+// one name and one value. Every line ends with "\n".
+
+#include <QString>
+
+class QWidget;
+
+namespace morvane {
+
+// `window` is the main window; its controls are found by their object names.
+QString resultsReport(const QWidget& window);
+
+}  // namespace morvane

@@ -1,0 +1,72 @@
+#pragma once
+// The window's context menu and shortcuts: Copy results (Ctrl+Shift+C), Save
+// picture… (Ctrl+S), Print… (Ctrl+P), Help (F1) and About Morvane. The menu
+// opens on a right click anywhere in the window but the edit boxes, which
+// keep their own; no shortcut takes a key an edit box needs, and Enter still
+// does nothing.
+//
+// Failures (a picture that cannot be written, a printer that cannot be
+// started, a guide that cannot be found) are shown in a box saying why and
+// leave everything as it was: a picture is written to a temporary file and
+// only then put in place of the chosen one.
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+
+#include "action_dialogs.h"
+
+class QAction;
+class QPrinter;
+class QWidget;
+
+namespace morvane {
+
+class WindowActions : public QObject {
+    Q_OBJECT
+
+public:
+    // Adds the actions to `window`, which owns them.
+    explicit WindowActions(QWidget* window);
+
+    // Replaces the dialogs; nullptr brings back the real ones. Not owned.
+    void setDialogs(ActionDialogs* dialogs);
+
+    // The results as text (resultsReport) on the clipboard.
+    void copyResults();
+    // The window's picture at the screen's resolution, as PNG in a file the
+    // user picks.
+    void savePicture();
+    // One page: the window's picture across the page's width, the results
+    // text below it.
+    void print();
+    void showAbout();
+    void showHelp();
+
+    // Prints on `printer`, already set up; false when it cannot be started.
+    bool printTo(QPrinter& printer);
+
+    // The file name the save dialog proposes: "morvane-2026-12-08.png" in
+    // the user's pictures folder (the home folder when there is none).
+    static QString proposedPicturePath(QDate day);
+    // "Morvane 1.0.0", the licences of the program and of its fonts, and the
+    // versions of Qt it was built with and runs on.
+    static QString aboutText();
+    // The user's guide: the README installed beside the program
+    // (<prefix>/share/doc/morvane/README.md), else the system's copy, else
+    // the one of the source tree the program was built from; empty when
+    // none exists.
+    static QString guidePath();
+
+private:
+    QAction* addAction(const QString& text, const QKeySequence& shortcut, const QString& name,
+                       void (WindowActions::*slot)());
+    ActionDialogs& dialogs();
+    QString failureCaption() const;
+
+    QWidget* window_;
+    StandardDialogs standardDialogs_;
+    ActionDialogs* substitute_ = nullptr;
+};
+
+}  // namespace morvane
