@@ -1,13 +1,14 @@
 #!/usr/bin/python3
 """Reads the running window through the desktop accessibility bus, as a
 screen reader does: every result with its meaning and value and both chart
-descriptions, then types other inputs, presses Recalculate and reads them
-again. Exits 1 with a message naming what was read wrong."""
+descriptions, then types other inputs, presses Recalculate, waits for the
+changes to be announced and reads them again. Exits 1 with a message naming what was read wrong."""
 
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 # The inputs of the second run, typed into the edits as a user would.
 SECOND_INPUTS = {
@@ -119,10 +120,28 @@ def recalculate_with(app, inputs):
     action.doAction(names.index("Press"))
 
 
+def expect_announcements(announced, expected, seconds=10):
+    """Waits, boundedly, until a description change was announced for each
+    of the expected names."""
+    deadline = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while not expected <= announced:
+        if time.monotonic() > deadline:
+            fail("no change announced for %s" % sorted(expected - announced))
+        context.iteration(False)
+        time.sleep(0.02)
+    print("announced: %s" % ", ".join(sorted(expected)))
+
+
 def main():
     app = find_application(sys.argv[1])
     check(app, DEFAULT, "after start-up")
+    announced = set()
+    pyatspi.Registry.registerEventListener(
+        lambda event: announced.add(event.source.name),
+        "object:property-change:accessible-description")
     recalculate_with(app, SECOND_INPUTS)
+    expect_announcements(announced, set(SECOND))
     check(app, SECOND, "after Recalculate")
 
 
