@@ -2,7 +2,8 @@
 """Reads the running window through the desktop accessibility bus, as a
 screen reader does: every result with its meaning and value and both chart
 descriptions, then types other inputs, presses Recalculate, waits for the
-changes to be announced and reads them again. Exits 1 with a message naming what was read wrong."""
+changes to be announced and reads them again. Exits 1 with a message
+naming what was read wrong."""
 
 import sys
 import time

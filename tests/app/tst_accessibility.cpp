@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "capturing_reporter.h"
+#include "chart_description.h"
 #include "localised_number_text.h"
 #include "window_probe.h"
 
@@ -160,6 +161,22 @@ private slots:
         QAccessibleInterface* interface = accessible(probe().control(control.toLatin1().constData()));
         QCOMPARE(interface->text(QAccessible::Name), expectedName);
         QCOMPARE(interface->role(), role);
+    }
+
+    // A shallow root zone shows no deep detector and a front above the
+    // detection zone no 24-hour line: neither is read.
+    void chartDescriptionLeavesOutWhatIsNotDrawn()
+    {
+        ChartFacts facts;
+        facts.soilName = u"Heavy textured soil"_s;
+        facts.appliedDepthText = localised("2.5");
+        facts.detectionDepth = 27.5;
+        facts.shallow = {u"150"_s, false};
+        facts.rootZone = 250;
+        QCOMPARE(chartDescription(facts),
+                 u"Heavy textured soil: "_s + localised("2.5") +
+                     u" mm applied; the soil is wetted enough for a detector to respond down "
+                     "to 28 mm; shallow detector at 150 mm does not respond; root zone 250 mm."_s);
     }
 
     // Each marker says which detector it is and whether it responds, as its
