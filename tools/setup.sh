@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg62-turbo-dev libfontconfig-dev
   fonts-liberation locales
   xvfb xauth xdotool x11-utils imagemagick dbus-daemon
+  at-spi2-core python3-pyatspi    # the window read through the accessibility bus
   desktop-file-utils appstream lintian man-db
   g++-aarch64-linux-gnu qemu-user  # the aarch64 cross-build and its tests
   emscripten nodejs chromium       # the browser page and its tests

@@ -28,6 +28,7 @@ IrrigationPanel::IrrigationPanel(QWidget* parent)
                                        QRect(792, 112, 25, 17), labelStyles::whiteBold13);
     appliedDepth->setBackgroundColour(colours::teal);
     appliedDepth->setAccessibleName(u"Applied depth (mm)"_s);
+    appliedDepth->setSpokenMeaning(u"Applied depth"_s, u"mm"_s);
     new TextLabel(this, u"Label4"_s, u"mm"_s, QPoint(824, 112), labelStyles::aquaBold13);
 
     recalculate_ = new QPushButton(u"Recalculate"_s, this);

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QPushButton>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -116,6 +117,11 @@ void MainWindow::createProfileArea()
     heavySoil_ = std::make_unique<SoilProfileView>(background_, kHeavySoilDesign);
 
     legend_ = new PictureView(background_, u"Image1"_s, QRect(424, 224, 289, 353));
+    legend_->setAccessibleName(u"Legend"_s);
+    legend_->setAccessibleDescription(
+        u"Irrigation Amount; Sentrel float DOWN; Sentrel float UP; "
+        "Zone where Sentrel will be tripped; Position of wetting front at 24 hr after "
+        "irrigation; Limit of active root zone"_s);
     detectorPhoto_ = new PictureView(background_, u"Image2"_s, QRect(728, 184, 97, 417));
     detectorPhoto_->setAccessibleName(u"A wetting-front detector held upright"_s);
     detectorPhoto_->setPictureSource(detectorPicture);
@@ -138,6 +144,7 @@ void MainWindow::recalculate()
     showDeepDetectors();
     setLinesAndWarnings();
     showPlanTooltips(results_, lightSoil_->chart(), heavySoil_->chart());
+    describeCharts();
 }
 
 void MainWindow::runModel()
@@ -206,6 +213,45 @@ void MainWindow::setLinesAndWarnings()
     const double appliedDepth = results_.appliedDepth.value();
     lightSoil_->setLines(rootZoneLine, results_.light, appliedDepth);
     heavySoil_->setLines(rootZoneLine, results_.heavy, appliedDepth);
+}
+
+namespace {
+
+DetectorFacts detectorFacts(const std::optional<std::string>& text, const char* labelName,
+                            const SoilDepths& depths)
+{
+    return {QString::fromStdString(text.value_or(labelName)),
+            detectorDepth(text, labelName) <= depths.maxDetectionDepth.value()};
+}
+
+// What one soil's chart shows; the deep detector and the 24-hour front only
+// when drawn.
+ChartFacts chartFacts(const QString& soilName, const ModelResults& results,
+                      const SoilResults& soil, const char* shallowName, const char* deepName)
+{
+    ChartFacts facts;
+    facts.soilName = soilName;
+    facts.appliedDepthText = QString::fromStdString(results.appliedDepthText.value_or(""));
+    facts.detectionDepth = soil.maxDetectionDepth.value();
+    facts.shallow = detectorFacts(soil.shallowDetectorText, shallowName, soil);
+    if (results.rootZone.value() >= kDeepDetectorMinimumRootZone)
+        facts.deep = detectorFacts(soil.deepDetectorText, deepName, soil);
+    const double front = std::max(0.0, soil.front24h.value());
+    if (front >= facts.detectionDepth)
+        facts.front24h = front;
+    facts.rootZone = static_cast<double>(roundToInteger(results.rootZone.value()));
+    facts.frontBeyondChart = soil.front24h.value() > 600;
+    return facts;
+}
+
+}  // namespace
+
+void MainWindow::describeCharts()
+{
+    lightSoil_->describe(
+        chartFacts(u"Light textured soil"_s, results_, results_.light, "LtSD", "LtDD"));
+    heavySoil_->describe(
+        chartFacts(u"Heavy textured soil"_s, results_, results_.heavy, "HvSD", "HvDD"));
 }
 
 void MainWindow::placeMarkers()

@@ -49,6 +49,8 @@ private:
     void colourMarkers();
     void showDeepDetectors();
     void setLinesAndWarnings();
+    // Each chart and its markers in words, for screen readers.
+    void describeCharts();
     // After each full redraw of the light-soil chart: the markers of both
     // charts move to their detectors' depths.
     void placeMarkers();

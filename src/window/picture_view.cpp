@@ -1,13 +1,29 @@
 #include "picture_view.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 
 #include <utility>
 
 namespace morvane {
+namespace {
+
+QAccessibleInterface* pictureAccessible(const QString& className, QObject* object)
+{
+    if (className != QLatin1StringView(PictureView::staticMetaObject.className()))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+}
+
+}  // namespace
 
 PictureView::PictureView(QWidget* parent, const QString& name, QRect geometry) : QWidget(parent)
 {
+    static const bool accessibleAsImage = [] {
+        QAccessible::installFactory(pictureAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleAsImage);
     setObjectName(name);
     setGeometry(geometry);
 }

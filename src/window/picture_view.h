@@ -15,7 +15,10 @@
 
 namespace morvane {
 
+// Screen readers see the control as an image, named by its accessible name.
 class PictureView : public QWidget {
+    Q_OBJECT
+
 public:
     // Makes the picture for a control of `size` logical pixels on a screen
     // with `devicePixelRatio` device pixels per logical pixel, so of

@@ -18,10 +18,12 @@ constexpr int kStorageWarningLeft = 405;
 
 // A result label: shows its own name until the first run writes its value.
 TextLabel* resultLabel(QWidget* page, const QString& name, QPoint position, LabelStyle style,
-                       const QString& accessibleName)
+                       const QString& accessibleName, const QString& spokenMeaning = {},
+                       const QString& unit = {})
 {
     auto* label = new TextLabel(page, name, name, position, style);
     label->setAccessibleName(accessibleName);
+    label->setSpokenMeaning(spokenMeaning, unit);
     return label;
 }
 
@@ -68,15 +70,15 @@ SoilInputsPage::SoilInputsPage(QWidget* parent)
     new TextLabel(page, u"Label15"_s, u"Soil Water Deficit(mm)"_s, QPoint(216, 8),
                   labelStyles::bold12);
     resultLabel(page, u"LtSWD"_s, QPoint(368, 8), labelStyles::bold12,
-                u"Soil water deficit (mm)"_s);
+                u"Soil water deficit (mm)"_s, u"Soil water deficit"_s, u"mm"_s);
     new TextLabel(page, u"Label19"_s, u"Light Soil Storage"_s, QPoint(216, 80),
                   labelStyles::bold12);
     lightStorage_ = resultLabel(page, u"LtSTO"_s, QPoint(368, 80), labelStyles::bold,
-                                u"Light soil storage"_s);
+                                u"Light soil storage"_s, u"Light soil storage"_s);
     new TextLabel(page, u"Label5"_s, u"Heavy Soil Storage"_s, QPoint(216, 104),
                   labelStyles::bold12);
     heavyStorage_ = resultLabel(page, u"Hv1STO"_s, QPoint(368, 104), labelStyles::bold,
-                                u"Heavy soil storage"_s);
+                                u"Heavy soil storage"_s, u"Heavy soil storage"_s);
     lightStorageWarning_ =
         storageWarning(page, u"ltStoWarn"_s, 80, u"Too much water removed from soil 1"_s);
     heavyStorageWarning_ =
@@ -85,12 +87,14 @@ SoilInputsPage::SoilInputsPage(QWidget* parent)
 
     new TextLabel(page, u"Label25"_s, u"Shallow Detector"_s, QPoint(440, 8), labelStyles::bold);
     resultLabel(page, u"LtSD"_s, QPoint(544, 8), labelStyles::bold,
-                u"Light soil shallow detector depth (mm)"_s);
+                u"Light soil shallow detector depth (mm)"_s,
+                u"Shallow detector depth"_s, u"mm"_s);
     new TextLabel(page, u"Label8"_s, u"mm"_s, QPoint(576, 8), labelStyles::bold);
     deepCaption_ = new TextLabel(page, u"Label26"_s, u"Deep Detector"_s, QPoint(440, 40),
                                  labelStyles::bold);
     deepDepth_ = resultLabel(page, u"LtDD"_s, QPoint(544, 40), labelStyles::bold,
-                             u"Light soil deep detector depth (mm)"_s);
+                             u"Light soil deep detector depth (mm)"_s,
+                             u"Deep detector depth"_s, u"mm"_s);
     new TextLabel(page, u"Label9"_s, u"mm"_s, QPoint(576, 40), labelStyles::bold);
 
     // The water amounts behind the storage percentage; never shown.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QAccessible>
+
 #include "chart.h"
 #include "circle_marker.h"
 #include "colours.h"
@@ -66,6 +68,21 @@ void colourMarker(CircleMarker& marker, double detectorDepth, const SoilDepths& 
     marker.show();
     const bool belowWettedZone = detectorDepth > depths.maxDetectionDepth.value();
     marker.setFillColour(belowWettedZone ? colours::yellow : colours::red);
+}
+
+// Sets a control's accessible texts, telling screen readers of each change.
+void setAccessibleTexts(QWidget& control, const QString& name, const QString& description)
+{
+    if (control.accessibleName() != name) {
+        control.setAccessibleName(name);
+        QAccessibleEvent event(&control, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (control.accessibleDescription() != description) {
+        control.setAccessibleDescription(description);
+        QAccessibleEvent event(&control, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void placeMarker(CircleMarker& marker, int depthRow)
@@ -137,6 +154,21 @@ void SoilProfileView::placeMarkers(double shallowDepth, double deepDepth)
 {
     placeMarker(*shallowMarker_, chart_->leftAxis().pixelOf(shallowDepth));
     placeMarker(*deepMarker_, chart_->leftAxis().pixelOf(deepDepth));
+}
+
+}  // namespace morvane
+
+namespace morvane {
+
+void SoilProfileView::describe(const ChartFacts& facts)
+{
+    setAccessibleTexts(*chart_, facts.soilName, chartDescription(facts));
+    const QString soil = facts.soilName + u": "_s;
+    setAccessibleTexts(*shallowMarker_, soil + detectorSentence(u"Shallow"_s, facts.shallow),
+                       QString());
+    if (facts.deep)
+        setAccessibleTexts(*deepMarker_, soil + detectorSentence(u"Deep"_s, *facts.deep),
+                           QString());
 }
 
 }  // namespace morvane

@@ -12,6 +12,7 @@
 #include <QPoint>
 #include <QString>
 
+#include "chart_description.h"
 #include "wetting_front_model.h"
 
 class QWidget;
@@ -59,6 +60,9 @@ public:
     void setLines(double rootZoneLine, const SoilDepths& depths, double appliedDepth);
     // Centres each marker on its detector's depth.
     void placeMarkers(double shallowDepth, double deepDepth);
+    // Names the chart after its soil, describes it in words and names each
+    // marker after its detector, announcing the change to screen readers.
+    void describe(const ChartFacts& facts);
 
 private:
     Chart* chart_;

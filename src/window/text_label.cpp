@@ -1,6 +1,10 @@
 #include "text_label.h"
 
+#include <QAccessible>
+
 #include "window_font.h"
+
+using namespace Qt::StringLiterals;
 
 namespace morvane {
 
@@ -36,6 +40,29 @@ void TextLabel::setText(const QString& text)
     QLabel::setText(text);
     if (autoSize_)
         resize(sizeHint());
+    if (!spokenMeaning_.isEmpty())
+        describeValue();
+}
+
+void TextLabel::setSpokenMeaning(const QString& meaning, const QString& unit)
+{
+    spokenMeaning_ = meaning;
+    spokenUnit_ = unit;
+}
+
+void TextLabel::describeValue()
+{
+    QString value = text();
+    if (value.endsWith(u'%'))
+        value = value.chopped(1) + u" percent"_s;
+    else if (!spokenUnit_.isEmpty())
+        value += u' ' + spokenUnit_;
+    const QString description = spokenMeaning_ + u", "_s + value;
+    if (description == accessibleDescription())
+        return;
+    setAccessibleDescription(description);
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TextLabel::setFontColour(QColor colour)

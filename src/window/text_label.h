@@ -28,6 +28,11 @@ public:
     // Hides QLabel::setText so that an auto-sized label follows its text.
     void setText(const QString& text);
 
+    // A result label read as its meaning and value, "Soil water deficit,
+    // 25 mm" or "Light soil storage, 29 percent", in its accessible
+    // description; each new text is announced to screen readers.
+    void setSpokenMeaning(const QString& meaning, const QString& unit);
+
     void setFontColour(QColor colour);
     QColor fontColour() const;
 
@@ -41,7 +46,11 @@ public:
 private:
     void applyStyle(const QString& name, LabelStyle style);
 
+    void describeValue();
+
     bool autoSize_;
+    QString spokenMeaning_;
+    QString spokenUnit_;
 };
 
 }  // namespace morvane
