@@ -17,7 +17,6 @@
 #include "capturing_reporter.h"
 #include "expected_colours.h"
 #include "labeled_edit.h"
-#include "pixel_runs.h"
 #include "window_probe.h"
 
 using namespace morvane;
