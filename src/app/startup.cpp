@@ -1,6 +1,8 @@
 #include "startup.h"
 
 #include <QGuiApplication>
+#include <QPoint>
+#include <QRect>
 #include <QScreen>
 #include <QWidget>
 
@@ -27,11 +29,26 @@ int runApplication(Application& application, const std::function<void()>& create
     return application.exec();
 }
 
+QPoint centredFramePosition(const QRect& available, const QSize& frameSize)
+{
+    const QSize room = available.size() - frameSize;
+    return available.topLeft() + QPoint(qMax(0, room.width() / 2), qMax(0, room.height() / 2));
+}
+
 void showCentred(QWidget& window)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window.move(screen->geometry().center() - window.rect().center());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        window.show();
+        return;
+    }
+    // A top-level widget's position is that of its frame. The frame's size
+    // is known only once the window is shown, if then; until it is, the
+    // window's own size stands in for it.
+    const QRect available = screen->availableGeometry();
+    window.move(centredFramePosition(available, window.frameGeometry().size()));
     window.show();
+    window.move(centredFramePosition(available, window.frameGeometry().size()));
 }
 
 }  // namespace morvane

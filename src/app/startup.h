@@ -4,6 +4,9 @@
 
 #include <functional>
 
+class QPoint;
+class QRect;
+class QSize;
 class QWidget;
 
 namespace morvane {
@@ -20,7 +23,14 @@ void prepareProcess();
 // once the window has been closed).
 int runApplication(Application& application, const std::function<void()>& createMainWindow);
 
-// Shows the window centred on the primary screen.
+// The top-left corner for a window frame of frameSize centred in the
+// available area of a screen (the screen less its panels). A frame larger
+// than the area keeps its top-left corner in the area, so the title bar
+// stays on the screen: an 841 x 628 frame in 1024 x 600 goes to (91, 0),
+// the same frame in 1280 x 1024 to (219, 198).
+QPoint centredFramePosition(const QRect& available, const QSize& frameSize);
+
+// Shows the window centred in the primary screen's available area.
 void showCentred(QWidget& window);
 
 }  // namespace morvane

@@ -23,13 +23,19 @@ void CircleMarker::setFillColour(QColor colour)
 void CircleMarker::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    // Whole pixels only, so a marker looks the same on every screen.
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    // Whole pixels where a logical pixel is a whole number of device pixels,
+    // so a marker looks the same on those screens; elsewhere the aliased
+    // outline rounds unevenly into notches and bumps, so it is smoothed.
+    const qreal ratio = devicePixelRatioF();
+    const bool smooth = ratio != qRound(ratio);
+    painter.setRenderHint(QPainter::Antialiasing, smooth);
     painter.setPen(QPen(outline_, 1));
     painter.setBrush(fill_);
     const int diameter = qMin(width(), height());
-    // A 1-pixel outline covers one pixel more than the rectangle's size.
-    painter.drawEllipse(QRect(0, 0, diameter - 1, diameter - 1));
+    // A 1-pixel outline covers one pixel more than the rectangle's size;
+    // smoothed, it is centred on the half pixel so it stays in the square.
+    const qreal inset = smooth ? 0.5 : 0.0;
+    painter.drawEllipse(QRectF(inset, inset, diameter - 1, diameter - 1));
 }
 
 }  // namespace morvane

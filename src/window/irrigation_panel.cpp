@@ -1,8 +1,7 @@
 #include "irrigation_panel.h"
 
-#include <QPushButton>
-
 #include "colours.h"
+#include "focus_ring_button.h"
 #include "label_styles.h"
 #include "labeled_edit.h"
 #include "localised_number_text.h"
@@ -31,7 +30,7 @@ IrrigationPanel::IrrigationPanel(QWidget* parent)
     appliedDepth->setSpokenMeaning(u"Applied depth"_s, u"mm"_s);
     new TextLabel(this, u"Label4"_s, u"mm"_s, QPoint(824, 112), labelStyles::aquaBold13);
 
-    recalculate_ = new QPushButton(u"Recalculate"_s, this);
+    recalculate_ = new FocusRingButton(u"Recalculate"_s, this);
     recalculate_->setObjectName(u"BitBtn1"_s);
     recalculate_->setGeometry(664, 144, 161, 25);
     recalculate_->setFont(windowFont(11));

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "frame_strips.h"
 #include "window_font.h"
 
 using namespace Qt::StringLiterals;
@@ -43,8 +44,10 @@ void LabeledEdit::paintEvent(QPaintEvent* event)
 {
     QLineEdit::paintEvent(event);
     QPainter painter(this);
-    painter.setPen(Qt::black);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    fillFrame(painter, rect(), Qt::black);
+    // Focus thickens the frame inwards, black on the white box.
+    if (hasFocus())
+        fillFrame(painter, rect().adjusted(1, 1, -1, -1), Qt::black);
 }
 
 }  // namespace morvane

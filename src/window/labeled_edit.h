@@ -1,7 +1,8 @@
 #pragma once
 // A single-line edit with its caption label above it: the label's left edge
 // is the edit's left edge and its bottom lies 3 pixels above the edit's top.
-// The edit has a flat one-pixel border.
+// The edit has a flat one-pixel black border, two pixels wide while the
+// edit has the keyboard focus.
 
 #include <QLineEdit>
 

@@ -46,7 +46,9 @@ std::unique_ptr<QLineEdit> styleSheetEdit(QWidget* parent, const QString& text)
     auto edit = std::make_unique<QLineEdit>(text, parent);
     edit->setFont(windowFont());
     edit->setStyleSheet(u"QLineEdit { border: 1px solid black; background: white; color: black;"
-        " padding: 0px 1px; }"_s);
+        " padding: 0px 1px; }"
+        // Focused, the border thickens inwards over the padding.
+        " QLineEdit:focus { border-width: 2px; padding: 0px; }"_s);
     return edit;
 }
 
