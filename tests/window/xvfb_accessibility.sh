@@ -10,7 +10,7 @@ program=$1
 send_close_request=$2
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
-source "$(dirname "$0")/xvfb_window.sh"
+source "$(dirname "$0")/../app/xvfb_window.sh"
 
 start_and_find_window "$program"
 timeout 60 /usr/bin/python3 "$(dirname "$0")/accessibility_bus_reader.py" "$(basename "$program")" ||

@@ -15,7 +15,7 @@ trap 'rm -rf "$work"' EXIT
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$HOME/Pictures" "$XDG_CONFIG_HOME"
 
-source "$(dirname "$0")/xvfb_window.sh"
+source "$(dirname "$0")/../app/xvfb_window.sh"
 
 start_and_find_window "$program"
 sleep 1

@@ -11,7 +11,7 @@ send_close_request=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-source "$(dirname "$0")/xvfb_window.sh"
+source "$(dirname "$0")/../app/xvfb_window.sh"
 
 start_and_find_window "$program"
 sleep 1
