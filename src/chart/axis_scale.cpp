@@ -12,14 +12,6 @@ namespace {
 constexpr double minLabelStep = 1e-12;
 constexpr int maxLabelCount = 10000;
 
-int roundToInt(long double x)
-{
-    const long double clamped =
-        std::clamp(roundHalfEven(x), static_cast<long double>(-maxPixelMagnitude),
-                   static_cast<long double>(maxPixelMagnitude));
-    return static_cast<int>(clamped);
-}
-
 // The value written with 15 significant digits, for telling two label
 // values apart.
 std::string generalText(double value)
@@ -50,8 +42,7 @@ void AxisScale::setRange(double low, double high)
     maximum = high;
     range = high - low;
     rangeIsZero = range == 0;
-    pixelsPerUnit = rangeIsZero ? 0.0L
-                                : static_cast<long double>(axisSize) / static_cast<long double>(range);
+    map = AxisMap(minimum, maximum, startPixel, endPixel, horizontal != inverted);
 }
 
 void AxisScale::setPixelEnds(int start, int end)
@@ -61,39 +52,6 @@ void AxisScale::setPixelEnds(int start, int end)
     axisSize = end - start;
     centerPixel = (start + end) / 2;
     setRange(minimum, maximum);
-}
-
-int AxisScale::pixelOf(double value) const
-{
-    if (rangeIsZero)
-        return centerPixel;
-    const auto distance =
-        static_cast<double>((static_cast<long double>(value) - minimum) * pixelsPerUnit);
-    const bool fromStart = horizontal != inverted;
-    const long double pixel = fromStart ? startPixel + static_cast<long double>(distance)
-                                        : endPixel - static_cast<long double>(distance);
-    if (std::isnan(pixel))
-        return centerPixel;
-    return roundToInt(pixel);
-}
-
-int AxisScale::pixelLengthOf(double value) const
-{
-    if (!(value > 0) || rangeIsZero)
-        return 0;
-    const auto length = static_cast<double>(static_cast<long double>(value) * pixelsPerUnit);
-    if (std::isnan(length))
-        return 0;
-    return roundToInt(length);
-}
-
-double AxisScale::valueAt(int pixel) const
-{
-    if (pixelsPerUnit == 0)
-        return minimum;
-    const bool fromStart = horizontal != inverted;
-    const long double distance = fromStart ? pixel - startPixel : endPixel - pixel;
-    return static_cast<double>(minimum + distance / pixelsPerUnit);
 }
 
 int axisPixelEnd(int edge, int size, double percent)

@@ -9,15 +9,13 @@
 
 #include <vector>
 
+#include "axis_map.h"
+
 namespace morvane {
 
 // Round(x), independent of the floating-point rounding mode:
 // 327.5 -> 328, 212.5 -> 212, -2.5 -> -2.
 long double roundHalfEven(long double x);
-
-// Converted pixels never leave this range, so drawing coordinates cannot
-// overflow.
-inline constexpr int maxPixelMagnitude = 67108863;
 
 // The scale of one axis as laid out by the most recent full redraw of its
 // chart. Everything is zero until then, so every conversion gives 0.
@@ -32,33 +30,23 @@ struct AxisScale {
     int endPixel = 0;
     int axisSize = 0;
     int centerPixel = 0;
-    // Kept in extended precision: with a double quotient 345 / 600 lands just
-    // below 0.575 and depth 100 would map to row 97 instead of 98.
-    long double pixelsPerUnit = 0;
+    // Value to pixel, made from the fields above (axis_map.h).
+    AxisMap map;
 
-    // Stores the value range and recomputes the pixels per unit.
+    // Stores the value range and remakes the map.
     void setRange(double minimum, double maximum);
-    // Stores the pixel ends and recomputes size, centre and pixels per unit.
+    // Stores the pixel ends, recomputes size and centre and remakes the map.
     void setPixelEnds(int start, int end);
 
     // The pixel of a value: the row on a vertical axis, the column on a
-    // horizontal one. d = (v - minimum) x pixels per unit, rounded to a
-    // double; p = start + d on an inverted vertical axis (or a plain
-    // horizontal one), else end - d; p is clamped to +-67108863 and rounded.
-    // Depth axis 0..600 inverted on rows 40..385: 0 -> 40, 100 -> 98,
-    // 300 -> 212 (212.5), 500 -> 328 (327.5), -12.5 -> 33, 700 -> 442.
-    // A zero range gives the centre pixel; so does a value (or a product)
-    // that is not a number. Before the first layout every value gives 0.
-    int pixelOf(double value) const;
-
-    // The length in pixels of an extent of `value` axis units:
-    // Round(value x pixels per unit), 0 when value <= 0, is not a number or
-    // the range is zero. Depth axis: 25 -> 14, 20 -> 12.
-    int pixelLengthOf(double value) const;
-
-    // The value at a pixel, the inverse of pixelOf (without rounding);
-    // the minimum when the axis has no extent.
-    double valueAt(int pixel) const;
+    // horizontal one. Depth axis 0..600 inverted on rows 40..385: 0 -> 40,
+    // 100 -> 98, 300 -> 212 (212.5), 500 -> 328 (327.5), -12.5 -> 33.
+    int pixelOf(double value) const { return map.pixelOf(value); }
+    // The length in pixels of an extent of `value` axis units. Depth axis:
+    // 25 -> 14, 20 -> 12, 0 or less -> 0.
+    int pixelLengthOf(double value) const { return map.lengthOf(value); }
+    // The value at a pixel, the inverse of pixelOf (without rounding).
+    double valueAt(int pixel) const { return map.valueAt(pixel); }
 };
 
 // The pixel where an axis starts or ends: edge + Round(size x percent / 100).

@@ -98,12 +98,12 @@ TEST(AxisScale, FarValuesAreClampedAndOddValuesSafe)
 {
     const AxisScale scale = DepthScale();
     const double inf = std::numeric_limits<double>::infinity();
-    const Conversion table[] = {{1e300, maxPixelMagnitude},   {-1e300, -maxPixelMagnitude},
-                                {inf, maxPixelMagnitude},     {-inf, -maxPixelMagnitude},
+    const Conversion table[] = {{1e300, kMaxPixelMagnitude},   {-1e300, -kMaxPixelMagnitude},
+                                {inf, kMaxPixelMagnitude},     {-inf, -kMaxPixelMagnitude},
                                 {std::numeric_limits<double>::quiet_NaN(), scale.centerPixel}};
     for (const Conversion& row : table)
         EXPECT_EQ(scale.pixelOf(row.value), row.pixel) << row.value;
-    EXPECT_EQ(scale.pixelLengthOf(1e300), maxPixelMagnitude);
+    EXPECT_EQ(scale.pixelLengthOf(1e300), kMaxPixelMagnitude);
 }
 
 TEST(AxisScale, ZeroRangeGivesTheCentre)
