@@ -34,7 +34,8 @@ ValueField valueField(SoilValue value)
     return {u"Upper water content (m³/m³)"_s, u"the wettest the soil gets after an irrigation"_s};
 }
 
-const QString kNameMeaning = u"optional; shown above the soil's chart"_s;
+const QString kNameMeaning = u"optional; shown above the soil's chart, at most "_s +
+                             QString::number(kSoilNameMaximumLength) + u" characters"_s;
 
 QString slotTitle(SoilSlot slot) { return slot == SoilSlot::light ? u"Light slot"_s : u"Heavy slot"_s; }
 
@@ -68,6 +69,7 @@ SoilSlotEditor::SoilSlotEditor(SoilSlot slot, QWidget* parent)
     setObjectName(light ? u"lightSlot"_s : u"heavySlot"_s);
     auto* grid = new QGridLayout(this);
     int row = 0;
+    // `beside` empty: the edit takes the row's last column too.
     const auto addField = [&](const QString& caption, QLineEdit* edit, const QString& beside,
                               const QString& meaning, QLabel* problem) {
         auto* label = new QLabel(caption, this);
@@ -75,8 +77,10 @@ SoilSlotEditor::SoilSlotEditor(SoilSlot slot, QWidget* parent)
         edit->setAccessibleName(slotTitle(slot) + u", "_s + caption);
         edit->setAccessibleDescription(meaning);
         grid->addWidget(label, row, 0);
-        grid->addWidget(edit, row, 1);
-        grid->addWidget(smallLabel(beside, this), row++, 2);
+        grid->addWidget(edit, row, 1, 1, beside.isEmpty() ? 2 : 1);
+        if (!beside.isEmpty())
+            grid->addWidget(smallLabel(beside, this), row, 2);
+        ++row;
         grid->addWidget(smallLabel(meaning, this), row++, 0, 1, 3);
         grid->addWidget(problem, row++, 0, 1, 3);
     };
@@ -85,8 +89,7 @@ SoilSlotEditor::SoilSlotEditor(SoilSlot slot, QWidget* parent)
     name_->setObjectName(objectName() + u"Name"_s);
     name_->setMaxLength(static_cast<int>(kSoilNameMaximumLength));
     nameProblem_ = problemLabel(this);
-    addField(u"Name"_s, name_, u"at most "_s + QString::number(kSoilNameMaximumLength) + u" characters"_s,
-             kNameMeaning, nameProblem_);
+    addField(u"Name"_s, name_, QString(), kNameMeaning, nameProblem_);
 
     const SoilRecord& builtIn = builtInSoil(slot);
     for (const SoilValue value : kSoilValues) {
