@@ -147,6 +147,7 @@ void MainWindow::loadStoredSoils()
     QStringList problems;
     soils_ = loadSoils(settings, problems);
     showSoilCaptions();
+    // One box for both slots, shown as the application shows any failure.
     if (!problems.isEmpty())
         Application::reportFailures(
             [&problems] { throw Exception(problems.join(u' ').toStdString()); });

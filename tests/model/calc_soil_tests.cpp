@@ -48,23 +48,9 @@ TEST(MorvaneCalcSoils, BuiltInValuesGivenAsSoilsChangeNoByte)
             if (*form) arguments.pop_back();
         }
     }
-    // The same with the comma, and as batch columns.
+    // The same with the comma.
     EXPECT_EQ(runCalc({"--light-soil", "0,14:0,07:0,18:0,25", "--duration", "2,5"}, "de_DE.utf8").out,
               runCalc({"--duration", "2,5"}, "de_DE.utf8").out);
-    const std::string table = "rate,lightSoil,heavySoil\n12,0.14:0.07:0.18:0.25,0.32:0.22:0.34:0.38\n";
-    const std::string plainTable = "rate,lightSoil,heavySoil\n12,,\n";
-    for (const char* form : {"--plan", "--json"}) {
-        std::string expected = runBatch(plainTable, {form}).out;
-        const std::string soils = "0.14:0.07:0.18:0.25,0.32:0.22:0.34:0.38";
-        if (std::string(form) == "--json") {
-            const std::string emptyCells = "\"lightSoil\": \"\", \"heavySoil\": \"\"";
-            expected.replace(expected.find(emptyCells), emptyCells.size(),
-                             "\"lightSoil\": \"0.14:0.07:0.18:0.25\", \"heavySoil\": \"0.32:0.22:0.34:0.38\"");
-        } else {
-            expected.replace(expected.find("\n12,,,"), 6, "\n12," + soils + ",");
-        }
-        EXPECT_EQ(runBatch(table, {form}).out, expected) << form;
-    }
 }
 
 TEST(MorvaneCalcSoils, ABadSoilIsAUsageError)
