@@ -11,7 +11,8 @@ reference=$1 other=$2
 emulator=(${3:-})
 export LC_ALL=C.UTF-8
 
-# rate|duration|days|crop water use|root zone|decimal separator; \t is a tab.
+# rate|duration|days|crop water use|root zone|decimal separator[|soils]; \t is
+# a tab; soils are the light and the heavy soil ("-" for the built-in one).
 cases=$(cat <<'EOF'
 10|2.5|5|5|500|.
 12|1.75|3|6.5|450|.
@@ -35,15 +36,20 @@ x|y|z|u|v|.
 10|2.5|1e200|1e200|500|.
 1e4000|1e4000|5|5|500|.
 10|2.5|1e299|1|1e300|.
+10|2.5|5|5|500|.|0.2:0.1:0.23:0.3|0.36:0.2:0.4:0.45
+12|1,75|3|6,5|450|,|-|0,36:0,2:0,4:0,45
+10|2.5|0|5|500|.|0.2:0.1:0.23:0.3|-
 EOF
 )
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 runs=0 differences=0
-while IFS='|' read -r rate duration days cwu zone separator; do
+while IFS='|' read -r rate duration days cwu zone separator light heavy; do
   arguments=(--rate "$(printf '%b' "$rate")" --duration "$(printf '%b' "$duration")"
              --days "$days" --cwu "$cwu" --root-zone "$zone" --decimal-separator "$separator")
+  [ -n "${light:-}" ] && [ "$light" != - ] && arguments+=(--light-soil "$light")
+  [ -n "${heavy:-}" ] && [ "$heavy" != - ] && arguments+=(--heavy-soil "$heavy")
   for form in plain json; do
     extra=()
     [ "$form" = json ] && extra=(--json)

@@ -9,6 +9,7 @@
 #include "format_number.h"
 #include "numeric_ops.h"
 #include "parse_number.h"
+#include "soil_text.h"
 #include "wetting_front_model.h"
 
 namespace {
@@ -20,6 +21,29 @@ void modelRunFromDefaultTexts(benchmark::State& state)
     for (auto _ : state) {
         morvane::runWettingFrontModel(inputs, results);
         benchmark::DoNotOptimize(results);
+    }
+}
+
+// The same run with a soil of one's own in each slot, read once from its text.
+void modelRunWithOwnSoils(benchmark::State& state)
+{
+    morvane::ModelInputs inputs;
+    inputs.soils.light = morvane::readSoilText("0.2:0.1:0.23:0.3").soil.value();
+    inputs.soils.heavy = morvane::readSoilText("0.36:0.2:0.4:0.45").soil.value();
+    morvane::ModelResults results;
+    for (auto _ : state) {
+        morvane::runWettingFrontModel(inputs, results);
+        benchmark::DoNotOptimize(results);
+    }
+}
+
+// Reading and checking one soil text, as a batch row with a soil column does.
+void soilTextReading(benchmark::State& state)
+{
+    std::string text = "0.2:0.1:0.23:0.3";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(text);
+        benchmark::DoNotOptimize(morvane::readSoilText(text));
     }
 }
 
@@ -72,6 +96,8 @@ void roundToInteger(benchmark::State& state)
 const bool registered = [] {
     const std::string prefix = std::string(MORVANE_BENCH_ARITHMETIC) + "/";
     benchmark::RegisterBenchmark((prefix + "modelRunFromDefaultTexts").c_str(), modelRunFromDefaultTexts);
+    benchmark::RegisterBenchmark((prefix + "modelRunWithOwnSoils").c_str(), modelRunWithOwnSoils);
+    benchmark::RegisterBenchmark((prefix + "soilTextReading").c_str(), soilTextReading);
     benchmark::RegisterBenchmark((prefix + "parseRule").c_str(), parseRule);
     benchmark::RegisterBenchmark((prefix + "fixedFormatOneDecimal").c_str(), fixedFormatOneDecimal);
     benchmark::RegisterBenchmark((prefix + "generalFormat").c_str(), generalFormat);

@@ -40,8 +40,9 @@ DetectorResponse detectorResponse(const std::optional<std::string>& detectorText
     return response;
 }
 
-SoilPlan soilPlan(const SoilResults& soil, const SoilRecord& record, double rootZone, Extended rate)
+SoilPlan soilPlan(const SoilResults& soil, double rootZone, Extended rate)
 {
+    const SoilRecord& record = soil.soil.value();
     const double initial = soil.initialWaterContent.value();
     SoilPlan plan{};
     plan.shallow = detectorResponse(soil.shallowDetectorText, record, initial, rate);
@@ -61,8 +62,8 @@ ResponsePlan responsePlan(const ModelResults& results)
     const double rootZone = results.rootZone.value();
     ResponsePlan plan;
     plan.rateText = formatGeneral(rate);
-    plan.light = soilPlan(results.light, kLightSoil, rootZone, rate);
-    plan.heavy = soilPlan(results.heavy, kHeavySoil, rootZone, rate);
+    plan.light = soilPlan(results.light, rootZone, rate);
+    plan.heavy = soilPlan(results.heavy, rootZone, rate);
     return plan;
 }
 

@@ -4,8 +4,9 @@
 // the shallow detector responds, before the deep one responds, and before the
 // whole root zone is wetted (the 48-hour front reaches the root zone depth).
 //
-// With θd the soil's detection water content, FC its field capacity, θi the
-// run's initial water content, Z the root zone depth and R the rate:
+// With θd the soil's detection water content and FC its field capacity (of
+// the soil the run used for the slot, SoilResults::soil), θi the run's
+// initial water content, Z the root zone depth and R the rate:
 //   a detector at depth d responds once  d × (θd − θi) mm  are applied;
 //   the whole root zone is wetted by     Z × (FC − θi) mm;
 //   each takes that depth ÷ R hours.

@@ -31,8 +31,9 @@ Extended frontDepth(Extended water, double contentAbove, double initialContent)
     return checkedDivide(water, checkedSubtract(contentAbove, initialContent));
 }
 
-void computeFrontDepths(const SoilRecord& soil, const SharedValues& shared, SoilDepths& out)
+void computeFrontDepths(const SoilRecord& soil, const SharedValues& shared, SoilResults& out)
 {
+    out.soil = soil;
     const Extended A = shared.appliedDepth;
     const Extended Z = shared.rootZone;
     const double initial = storeAsDouble(checkedDivide(
@@ -100,11 +101,12 @@ void runWettingFrontModel(const ModelInputs& inputs, ModelResults& results)
     results.deficit = deficit;
 
     const SharedValues shared{appliedDepth, deficit, rootZone, cropWaterUse};
-    computeFrontDepths(kLightSoil, shared, results.light);
-    computeFrontDepths(kHeavySoil, shared, results.heavy);
+    const SoilSlots& soils = inputs.soils;
+    computeFrontDepths(soils.light, shared, results.light);
+    computeFrontDepths(soils.heavy, shared, results.heavy);
 
-    writeSoilTexts(kLightSoil, shared, StorageStep::beforeDetectors, results.light);
-    writeSoilTexts(kHeavySoil, shared, StorageStep::afterDetectors, results.heavy);
+    writeSoilTexts(soils.light, shared, StorageStep::beforeDetectors, results.light);
+    writeSoilTexts(soils.heavy, shared, StorageStep::afterDetectors, results.heavy);
 
     // A storage of exactly 0 is not negative: no warning.
     results.light.storageWarning = storagePercentage(results.light) < 0;

@@ -23,18 +23,30 @@ struct SoilRecord {
     double wiltingPoint;
     double detectionContent;  // the soil must be wetted to this for a detector to respond
     double upperContent;
+
+    bool operator==(const SoilRecord&) const = default;
 };
 
+// The built-in soils, "Light textured soil" and "Heavy textured soil".
 inline constexpr SoilRecord kLightSoil{0.14, 0.07, 0.18, 0.25};
 inline constexpr SoilRecord kHeavySoil{0.32, 0.22, 0.34, 0.38};
 
-// The five input texts exactly as typed (blanks included).
+// The soils of a run's two slots: the built-in ones, or the user's own
+// (read and checked by soil_text.h).
+struct SoilSlots {
+    SoilRecord light = kLightSoil;
+    SoilRecord heavy = kHeavySoil;
+};
+
+// The inputs of one run: the five input texts exactly as typed (blanks
+// included) and the two soils.
 struct ModelInputs {
     std::string appRate = "10";      // R, mm/h
     std::string duration = "2.5";    // H, h
     std::string days = "5";          // N, days since the last irrigation
     std::string cropWaterUse = "5";  // U, mm/day
     std::string rootZone = "500";    // Z, mm
+    SoilSlots soils{};
 };
 
 // The default texts above written with the active decimal separator, as the
@@ -51,9 +63,14 @@ struct SoilDepths {
     std::optional<double> front24h;
 };
 
-// Everything a run writes for one soil: its depths, the texts the window
-// shows for it and its storage warning. A text is empty until a run writes it.
+// Everything a run writes for one soil: the soil's constants it used, its
+// depths, the texts the window shows for it and its storage warning. A text
+// is empty until a run writes it.
 struct SoilResults : SoilDepths {
+    // The water contents the run used for this slot; set when the run reaches
+    // the slot's first step. Whatever reads the soil's constants after a run
+    // (the irrigation plan, morvane-calc's JSON) reads them here.
+    std::optional<SoilRecord> soil;
     std::optional<std::string> deficitText;              // D, general format
     std::optional<std::string> totalAvailableWaterText;  // one decimal
     std::optional<std::string> availableWaterText;       // one decimal
@@ -76,7 +93,8 @@ struct ModelResults {
     SoilResults light, heavy;
 };
 
-// Runs the model on the inputs, writing into results in step order.
+// Runs the model on the inputs, writing into results in step order, with
+// the inputs' soils (the built-in ones by default).
 // Throws EConvertError for a text the parse rule rejects (inputs parsed in
 // the order rate, duration, days, crop water use, root zone), EZeroDivide or
 // EInvalidOp (zero by zero) for a zero divisor, EOverflow for a value beyond

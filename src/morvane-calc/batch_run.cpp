@@ -9,23 +9,50 @@
 #include "plan_report.h"
 #include "result_names.h"
 #include "result_report.h"
+#include "soil_text.h"
 
 namespace morvane::calc {
 
-const char* const kInputColumns[5] = {"rate", "duration", "days", "cwu", "root_zone"};
+const char* const kInputColumns[7] = {"rate",      "duration",  "days", "cwu", "root_zone",
+                                      "lightSoil", "heavySoil"};
 
 namespace {
 
-constexpr std::string ModelInputs::*kInputFields[5] = {
-    &ModelInputs::appRate, &ModelInputs::duration, &ModelInputs::days,
-    &ModelInputs::cropWaterUse, &ModelInputs::rootZone,
+// Which model input each of kInputColumns feeds: a text, or a slot's soil.
+struct ModelInput {
+    std::string ModelInputs::*text;
+    std::optional<SoilSlot> soil;
+    bool operator==(const ModelInput&) const = default;
+};
+
+const ModelInput kInputFields[7] = {
+    {&ModelInputs::appRate, {}},     {&ModelInputs::duration, {}},
+    {&ModelInputs::days, {}},        {&ModelInputs::cropWaterUse, {}},
+    {&ModelInputs::rootZone, {}},    {nullptr, SoilSlot::light},
+    {nullptr, SoilSlot::heavy},
 };
 
 // Which header column feeds which model input.
 struct InputColumn {
     std::size_t column;
-    std::string ModelInputs::*input;
+    ModelInput input;
 };
+
+// Puts a row's cell into the inputs. A soil cell is read as a soil text;
+// an empty one (or one of blanks only) keeps the settings' soil. Returns what is wrong with a soil
+// cell, or empty.
+std::string takeCell(const std::string& cell, const ModelInput& input, ModelInputs& inputs)
+{
+    if (input.text) {
+        inputs.*input.text = cell;
+        return {};
+    }
+    if (cell.find_first_not_of(' ') == std::string::npos) return {};
+    const SoilReading reading = readSoilText(cell);
+    if (!reading.soil) return soilProblemMessage(*input.soil, reading.problems.front());
+    (*input.soil == SoilSlot::light ? inputs.soils.light : inputs.soils.heavy) = *reading.soil;
+    return {};
+}
 
 // The input columns the header names, or a usage error.
 std::vector<InputColumn> inputColumns(const CsvRecord& header, std::string& error)
@@ -171,8 +198,13 @@ BatchOutcome runBatch(int inputFd, const BatchSettings& settings, OutputBuffer& 
             run.error = std::move(malformed);
         } else {
             ModelInputs inputs = settings.defaults;
-            for (const InputColumn& column : columns) inputs.*column.input = row.fields[column.column];
-            run = runModel(inputs, results, settings.plan || settings.json);
+            std::string badSoil;
+            for (const InputColumn& column : columns)
+                if (badSoil.empty()) badSoil = takeCell(row.fields[column.column], column.input, inputs);
+            if (badSoil.empty())
+                run = runModel(inputs, results, settings.plan || settings.json);
+            else
+                run.error = "line " + std::to_string(row.line) + ": " + badSoil;
         }
         if (run.error) ++outcome.failedRows;
         writer.writeRow(row, results, run);

@@ -3,7 +3,9 @@
 // input descriptor to an output buffer in constant memory.
 //
 // The header names the input columns (kInputColumns) in any order; every
-// other column is carried through. Each output row is the input row's
+// other column is carried through. The lightSoil and heavySoil columns hold
+// a soil of the user's own, "FC:WP:DETECT:UPPER" (soil_text.h); an empty
+// cell takes the settings' soil. Each output row is the input row's
 // columns as read, the result texts in the order the model writes them,
 // ltStoWarn and HvSTOWarn ("shown"/"hidden"), with --plan the plan's
 // columns LtPlanShallowDepth … HvPlanRootZoneHours (plan_report.h), and error:
@@ -12,7 +14,8 @@
 //   x,south               x,south,,,…,,,,'x' is not a valid floating point value.
 // A row the model fails on keeps the texts written before the failure. A
 // malformed row (a field count other than the header's, an unterminated
-// quote) has its error start with "line N: ". The batch goes on after both.
+// quote) and a row with a soil that is not valid (nothing is computed for
+// it) have their error start with "line N: ". The batch goes on after all.
 
 #include <string>
 
@@ -24,7 +27,7 @@ namespace morvane::calc {
 struct BatchSettings {
     char delimiter = ',';
     bool json = false;      // JSON Lines: one object per row, the row's columns under "fields"
-    ModelInputs defaults;   // for the input columns the table lacks
+    ModelInputs defaults;   // for the input columns the table lacks, and empty soil cells
     bool plan = false;      // the irrigation plan's columns after the warnings (JSON: always)
 };
 
@@ -36,7 +39,7 @@ struct BatchOutcome {
 };
 
 // The table's input column names, as the header spells them.
-extern const char* const kInputColumns[5];
+extern const char* const kInputColumns[7];
 
 BatchOutcome runBatch(int inputFd, const BatchSettings& settings, OutputBuffer& out);
 

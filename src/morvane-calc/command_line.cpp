@@ -1,15 +1,17 @@
 #include "command_line.h"
 
 #include <string_view>
+#include <tuple>
 #include <utility>
 
+#include "soil_text.h"
 
 namespace morvane::calc {
 
 const char* const kUsageLine =
     "usage: morvane-calc [--rate T] [--duration T] [--days T] [--cwu T] "
-    "[--root-zone T] [--decimal-separator C] [--json] [--plan] [--batch [FILE] [--delimiter C]] "
-    "[--version]";
+    "[--root-zone T] [--light-soil S] [--heavy-soil S] [--decimal-separator C] [--json] [--plan] "
+    "[--batch [FILE] [--delimiter C]] [--version]";
 
 const char* const kHelpText =
     "Runs the wetting front model once on the five input texts and prints every\n"
@@ -23,11 +25,20 @@ const char* const kHelpText =
     "  --days T               days since the last irrigation     (default \"5\")\n"
     "  --cwu T                daily crop water use, mm/day       (default \"5\")\n"
     "  --root-zone T          active root zone depth, mm         (default \"500\")\n"
+    "  --light-soil S         a soil of your own in the light soil's slot, four\n"
+    "                         volumetric water contents FC:WP:DETECT:UPPER (field\n"
+    "                         capacity, wilting point, the content at which a detector\n"
+    "                         responds, upper content), each a number with the decimal\n"
+    "                         separator, 0 < WP < FC < DETECT < UPPER < 1\n"
+    "                         (default \"0.14:0.07:0.18:0.25\", the light textured soil)\n"
+    "  --heavy-soil S         the same for the heavy soil's slot\n"
+    "                         (default \"0.32:0.22:0.34:0.38\", the heavy textured soil)\n"
     "  --decimal-separator C  the decimal separator for reading and writing numbers:\n"
     "                         one printable ASCII character, not a digit, sign, e, E\n"
     "                         or blank (default: from the locale, LC_NUMERIC)\n"
     "  --json                 print one JSON object: \"texts\", \"warnings\", \"light\",\n"
-    "                         \"heavy\" (held values, 17 significant digits), \"plan\"\n"
+    "                         \"heavy\" (held values, 17 significant digits), \"soils\"\n"
+    "                         (with a soil of your own: the constants used), \"plan\"\n"
     "                         (the irrigation plan below) and \"error\"\n"
     "  --plan                 add the irrigation plan to the plain output or the table\n"
     "  --batch [FILE]         read a CSV table from FILE (standard input when FILE is\n"
@@ -41,7 +52,8 @@ const char* const kHelpText =
     "Plain output is one Name=text line per result text, in the order the model\n"
     "writes them, then ltStoWarn=shown|hidden and HvSTOWarn=shown|hidden.\n"
     "A failing run prints what it wrote before the failure, writes the error\n"
-    "text to standard error and exits with 1; a usage error exits with 2.\n"
+    "text to standard error and exits with 1; a usage error, such as a soil that\n"
+    "breaks the rule above, exits with 2 and prints nothing.\n"
     "Either form --name T or --name=T is accepted.\n"
     "\n"
     "The irrigation plan, for each soil: the water to apply (mm) and the run time at\n"
@@ -58,8 +70,10 @@ const char* const kHelpText =
     "{\"appliedDepth\", \"hours\"}}, \"heavy\": {...}}, with null for a missing run time,\n"
     "and is null after a failed run.\n"
     "\n"
-    "Batch tables: the header names the input columns rate, duration, days, cwu\n"
-    "and root_zone in any order; a missing one takes its option's text or default.\n"
+    "Batch tables: the header names the input columns rate, duration, days, cwu,\n"
+    "root_zone, lightSoil and heavySoil in any order; a missing one, or an empty\n"
+    "soil cell, takes its option's text or default. A soil cell that breaks the\n"
+    "rule fails its row only (\"line N: Light soil: ...\").\n"
     "Other columns are carried through unchanged. Each output row holds the input\n"
     "row's columns, the result texts in the order above, ltStoWarn, HvSTOWarn, with\n"
     "--plan the plan's columns, and error. A failing or malformed row keeps what\n"
@@ -82,6 +96,8 @@ constexpr InputOption kInputOptions[] = {
     {"--days", &GivenInputs::days},
     {"--cwu", &GivenInputs::cropWaterUse},
     {"--root-zone", &GivenInputs::rootZone},
+    {"--light-soil", &GivenInputs::lightSoil},
+    {"--heavy-soil", &GivenInputs::heavySoil},
 };
 
 std::optional<std::string>* inputText(GivenInputs& inputs, std::string_view name)
@@ -174,7 +190,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments)
     return {options, {}};
 }
 
-ModelInputs inputsWithDefaults(const GivenInputs& given)
+std::optional<ModelInputs> inputsWithDefaults(const GivenInputs& given, std::string& error)
 {
     ModelInputs inputs = localisedDefaultInputs();
     const std::pair<const std::optional<std::string>&, std::string&> fields[] = {
@@ -186,6 +202,19 @@ ModelInputs inputsWithDefaults(const GivenInputs& given)
     };
     for (const auto& [text, input] : fields)
         if (text) input = *text;
+    const std::tuple<const std::optional<std::string>&, SoilSlot, SoilRecord&> soils[] = {
+        {given.lightSoil, SoilSlot::light, inputs.soils.light},
+        {given.heavySoil, SoilSlot::heavy, inputs.soils.heavy},
+    };
+    for (const auto& [text, slot, soil] : soils) {
+        if (!text) continue;
+        const SoilReading reading = readSoilText(*text);
+        if (!reading.soil) {
+            error = soilProblemMessage(slot, reading.problems.front());
+            return std::nullopt;
+        }
+        soil = *reading.soil;
+    }
     return inputs;
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 // The command line of morvane-calc:
 //   morvane-calc [--rate T] [--duration T] [--days T] [--cwu T] [--root-zone T]
-//                [--decimal-separator C] [--json] [--plan] [--batch [FILE] [--delimiter C]]
-//                [--help] [--version]
+//                [--light-soil S] [--heavy-soil S] [--decimal-separator C] [--json]
+//                [--plan] [--batch [FILE] [--delimiter C]] [--help] [--version]
 // Each T is an input text exactly as typed into the window (blanks included);
 // an omitted one keeps the window's default text, written with the active
 // decimal separator. "--name=T" works as well. With --batch, the table's FILE
-// may also stand anywhere on its own: "--batch --json FILE".
+// may also stand anywhere on its own: "--batch --json FILE". Each S is a
+// soil of the user's own, "FC:WP:DETECT:UPPER" (soil_text.h).
 
 #include <optional>
 #include <string>
@@ -16,9 +17,11 @@
 
 namespace morvane::calc {
 
-// The input texts given on the command line; an empty one takes its default.
+// The input texts given on the command line; an empty one takes its default
+// (for a soil, the built-in one).
 struct GivenInputs {
     std::optional<std::string> appRate, duration, days, cropWaterUse, rootZone;
+    std::optional<std::string> lightSoil, heavySoil;
 };
 
 struct CalcOptions {
@@ -42,9 +45,13 @@ struct ParsedCommandLine {
 // checked against the decimal separator in force by fieldDelimiter().
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
-// The inputs of a run: the given texts, the localised defaults for the rest.
-// Call after the number format settings are in force.
-ModelInputs inputsWithDefaults(const GivenInputs& given);
+// The inputs of a run: the given texts, the localised defaults for the rest,
+// and the given soils read with the decimal separator in force (call after
+// the number format settings are). Empty when a given soil is not valid,
+// with `error` naming the soil and the rule it breaks:
+//   --light-soil 0.14:0.15:0.18:0.25 -> "Light soil: the wilting point must be
+//   below the field capacity (0.15 is not below 0.14)."
+std::optional<ModelInputs> inputsWithDefaults(const GivenInputs& given, std::string& error);
 
 // Whether `c` can serve as a decimal separator: one printable ASCII character
 // that is not a digit, a sign, an exponent letter (e, E) or a blank.

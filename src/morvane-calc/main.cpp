@@ -47,9 +47,11 @@ int finish(calc::OutputBuffer& out, int status)
 
 int runOnce(const calc::CalcOptions& options)
 {
+    std::string error;
+    const std::optional<ModelInputs> inputs = calc::inputsWithDefaults(options.inputs, error);
+    if (!inputs) return usageError(error);
     ModelResults results;
-    const calc::ModelRun run = calc::runModel(calc::inputsWithDefaults(options.inputs), results,
-                                              options.json || options.plan);
+    const calc::ModelRun run = calc::runModel(*inputs, results, options.json || options.plan);
     const ResponsePlan* plan = run.plan ? &*run.plan : nullptr;
     calc::OutputBuffer out;
     if (options.json) {
@@ -69,6 +71,8 @@ int runBatch(const calc::CalcOptions& options)
     const std::optional<char> delimiter =
         calc::fieldDelimiter(options, numberFormatSettings().decimalSeparator, error);
     if (!delimiter) return usageError(error);
+    const std::optional<ModelInputs> defaults = calc::inputsWithDefaults(options.inputs, error);
+    if (!defaults) return usageError(error);
 
     int input = STDIN_FILENO;
     if (options.batchFile != "-") {
@@ -79,8 +83,7 @@ int runBatch(const calc::CalcOptions& options)
             return kExitFailed;
         }
     }
-    const calc::BatchSettings settings{*delimiter, options.json,
-                                       calc::inputsWithDefaults(options.inputs), options.plan};
+    const calc::BatchSettings settings{*delimiter, options.json, *defaults, options.plan};
     calc::OutputBuffer out;
     const calc::BatchOutcome outcome = calc::runBatch(input, settings, out);
     if (input != STDIN_FILENO) ::close(input);

@@ -21,6 +21,28 @@ void appendDepths(std::string& out, const SoilDepths& depths)
         if (*value) appendJsonNumber(object.key(name), **value);
 }
 
+void appendSoil(std::string& out, const SoilRecord& soil)
+{
+    JsonObject object(out);
+    appendJsonNumber(object.key("fieldCapacity"), soil.fieldCapacity);
+    appendJsonNumber(object.key("wiltingPoint"), soil.wiltingPoint);
+    appendJsonNumber(object.key("detectionContent"), soil.detectionContent);
+    appendJsonNumber(object.key("upperContent"), soil.upperContent);
+}
+
+bool usesOwnSoil(const ModelResults& results)
+{
+    return results.light.soil.value_or(kLightSoil) != kLightSoil ||
+           results.heavy.soil.value_or(kHeavySoil) != kHeavySoil;
+}
+
+void appendSoils(std::string& out, const ModelResults& results)
+{
+    JsonObject soils(out);
+    if (results.light.soil) appendSoil(soils.key("light"), *results.light.soil);
+    if (results.heavy.soil) appendSoil(soils.key("heavy"), *results.heavy.soil);
+}
+
 }  // namespace
 
 std::string plainReport(const ModelResults& results)
@@ -52,6 +74,7 @@ void appendJsonReport(std::string& out, const ModelResults& results, const Respo
         }
         appendDepths(report.key("light"), results.light);
         appendDepths(report.key("heavy"), results.heavy);
+        if (usesOwnSoil(results)) appendSoils(report.key("soils"), results);
         if (plan)
             appendJsonPlan(report.key("plan"), *plan);
         else

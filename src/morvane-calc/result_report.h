@@ -24,6 +24,12 @@ using NamedFields = std::vector<std::pair<std::string_view, std::string_view>>;
 //  "plan": {...}|null, "error": null|"..."}
 // and, for a table row, "fields": {"name": "text", ...} last. "plan" is the
 // run's irrigation plan (plan_report.h), null when there is none (a failed run).
+// A run with a soil of the user's own in either slot has "soils" after
+// "heavy": the water contents each slot the run reached used,
+//   "soils": {"light": {"fieldCapacity": 0.20000000000000001, "wiltingPoint":
+//   0.10000000000000001, "detectionContent": 0.23000000000000001,
+//   "upperContent": 0.29999999999999999}, "heavy": {...}};
+// with the built-in soils there is none, and the output is as it always was.
 // Held values are written with 17 significant digits, so the doubles read back exactly.
 std::string jsonReport(const ModelResults& results, const ResponsePlan* plan,
                        const std::optional<std::string>& error, const NamedFields* fields = nullptr);

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QTextBrowser>
 
+#include "soils_dialog.h"
 #include "window_font.h"
 
 using namespace Qt::StringLiterals;
@@ -60,6 +61,14 @@ void StandardDialogs::showGuide(QWidget* parent, const QString& path)
     browser->setMarkdown(QString::fromUtf8(guide.readAll()));
     browser->resize(760, 640);
     browser->show();
+}
+
+std::optional<WindowSoils> ActionDialogs::chooseSoils(QWidget* parent, const WindowSoils& current)
+{
+    SoilsDialog dialog(parent, current);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.soils();
 }
 
 }  // namespace morvane

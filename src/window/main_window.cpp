@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QPushButton>
+#include <QSettings>
 
 #include <algorithm>
 #include <optional>
@@ -10,6 +11,7 @@
 #include "application.h"
 #include "chart.h"
 #include "colours.h"
+#include "failures.h"
 #include "irrigation_panel.h"
 #include "jpeg_decode.h"
 #include "label_styles.h"
@@ -19,8 +21,10 @@
 #include "parse_number.h"
 #include "picture_view.h"
 #include "plan_tooltips.h"
+#include "soil_caption.h"
 #include "soil_inputs_page.h"
 #include "soil_profile_view.h"
+#include "soil_settings.h"
 #include "stretch_image.h"
 #include "text_label.h"
 #include "window_actions.h"
@@ -85,7 +89,9 @@ MainWindow::MainWindow(QWidget* parent)
     createProfileArea();
     findResultLabels();
     setKeyboardOrder();
-    new WindowActions(this);
+    actions_ = new WindowActions(this);
+    connect(actions_, &WindowActions::soilsRequested, this, &MainWindow::chooseSoils);
+    loadStoredSoils();
 
     connect(irrigation_->recalculateButton(), &QPushButton::clicked, this,
             [this] { Application::reportFailures([this] { recalculate(); }); });
@@ -109,10 +115,8 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::createProfileArea()
 {
-    new TextLabel(background_, u"Label6"_s, u"Light textured soil"_s, QPoint(80, 176),
-                  labelStyles::bold13);
-    new TextLabel(background_, u"Label7"_s, u"Heavy textured soil"_s, QPoint(264, 176),
-                  labelStyles::bold13);
+    lightCaption_ = createSoilCaption(background_, SoilSlot::light);
+    heavyCaption_ = createSoilCaption(background_, SoilSlot::heavy);
     lightSoil_ = std::make_unique<SoilProfileView>(background_, kLightSoilDesign);
     heavySoil_ = std::make_unique<SoilProfileView>(background_, kHeavySoilDesign);
 
@@ -136,6 +140,46 @@ void MainWindow::setKeyboardOrder()
         setTabOrder(order[i], order[i + 1]);
 }
 
+void MainWindow::loadStoredSoils()
+{
+    QSettings settings(QString::fromLatin1(kSettingsOrganisation),
+                       QString::fromLatin1(kSettingsApplication));
+    QStringList problems;
+    soils_ = loadSoils(settings, problems);
+    showSoilCaptions();
+    // One box for both slots, shown as the application shows any failure.
+    if (!problems.isEmpty())
+        Application::reportFailures(
+            [&problems] { throw Exception(problems.join(u' ').toStdString()); });
+}
+
+void MainWindow::chooseSoils()
+{
+    const std::optional<WindowSoils> chosen = actions_->dialogs().chooseSoils(this, soils_);
+    if (!chosen)
+        return;
+    soils_ = *chosen;
+    QSettings settings(QString::fromLatin1(kSettingsOrganisation),
+                       QString::fromLatin1(kSettingsApplication));
+    if (!storeSoils(settings, soils_))
+        actions_->dialogs().showFailure(
+            this, actions_->failureCaption(),
+            u"The soils are in use, but they could not be kept for the next start: "_s +
+                settings.fileName() + u" cannot be written."_s);
+    showSoilCaptions();
+    Application::reportFailures([this] { recalculate(); });
+}
+
+void MainWindow::showSoilCaptions()
+{
+    for (const SoilSlot slot : kSoilSlots) {
+        TextLabel* caption = slot == SoilSlot::light ? lightCaption_ : heavyCaption_;
+        const std::optional<OwnSoil>& soil = soils_.in(slot);
+        showSoilCaption(*caption, slot, soilCaption(slot, soil), soil.has_value());
+        caption->setToolTip(soil ? soilValuesDescription(slot, *soil) : QString());
+    }
+}
+
 void MainWindow::recalculate()
 {
     runModel();
@@ -153,7 +197,8 @@ void MainWindow::runModel()
                              irrigation_->durationText().toStdString(),
                              soilInputs_->daysText().toStdString(),
                              soilInputs_->cropWaterUseText().toStdString(),
-                             soilInputs_->rootZoneText().toStdString()};
+                             soilInputs_->rootZoneText().toStdString(),
+                             modelSoils(soils_)};
     try {
         runWettingFrontModel(inputs, results_);
     } catch (...) {
@@ -248,10 +293,10 @@ ChartFacts chartFacts(const QString& soilName, const ModelResults& results,
 
 void MainWindow::describeCharts()
 {
-    lightSoil_->describe(
-        chartFacts(u"Light textured soil"_s, results_, results_.light, "LtSD", "LtDD"));
-    heavySoil_->describe(
-        chartFacts(u"Heavy textured soil"_s, results_, results_.heavy, "HvSD", "HvDD"));
+    lightSoil_->describe(chartFacts(soilCaption(SoilSlot::light, soils_.light), results_,
+                                    results_.light, "LtSD", "LtDD"));
+    heavySoil_->describe(chartFacts(soilCaption(SoilSlot::heavy, soils_.heavy), results_,
+                                    results_.heavy, "HvSD", "HvDD"));
 }
 
 void MainWindow::placeMarkers()

@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 
+#include "own_soil.h"
 #include "result_names.h"
 #include "wetting_front_model.h"
 
@@ -19,14 +20,17 @@ class PictureView;
 class SoilInputsPage;
 class SoilProfileView;
 class TextLabel;
+class WindowActions;
 
 class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // Builds the window and runs the first recalculation on the default
-    // inputs; a failure there is shown by the application and the window is
-    // built all the same, with whatever the run reached.
+    // Builds the window with the soils stored in the user's settings
+    // (soil_settings.h) and runs the first recalculation on the default
+    // inputs; a failure there, or a stored soil that is not valid, is shown
+    // by the application and the window is built all the same, with
+    // whatever the run reached.
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -38,10 +42,21 @@ public:
     // tooltips.
     void recalculate();
 
+    // The soils of the two slots: the built-in ones unless the user chose
+    // their own (Soils…, Ctrl+L).
+    const WindowSoils& soils() const { return soils_; }
+
 private:
     void createProfileArea();
     void findResultLabels();
     void setKeyboardOrder();
+    void loadStoredSoils();
+    // Opens the Soils dialog; the soils chosen are kept in the settings and
+    // the window recalculates with them.
+    void chooseSoils();
+    // Each chart's caption names its soil; an own soil's caption tells its
+    // values in its tooltip.
+    void showSoilCaptions();
 
     void runModel();
     void showModelResults();
@@ -56,12 +71,16 @@ private:
     void placeMarkers();
 
     ModelResults results_;
+    WindowSoils soils_;
     // The label of each result text, in the order of kResultTexts; none for
     // the heavy soil's texts the window keeps to itself.
     std::array<TextLabel*, kResultTexts.size()> resultLabels_{};
     Panel* background_ = nullptr;
     IrrigationPanel* irrigation_ = nullptr;
     SoilInputsPage* soilInputs_ = nullptr;
+    WindowActions* actions_ = nullptr;
+    TextLabel* lightCaption_ = nullptr;
+    TextLabel* heavyCaption_ = nullptr;
     std::unique_ptr<SoilProfileView> lightSoil_;
     std::unique_ptr<SoilProfileView> heavySoil_;
     PictureView* legend_ = nullptr;

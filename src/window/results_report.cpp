@@ -49,6 +49,10 @@ QString resultsReport(const QWidget& window)
     for (const char* name : kInputs)
         if (auto* edit = control<LabeledEdit>(window, name))
             report += item(edit->label()->text(), edit->text());
+    // A soil of the user's own: its caption names it, its tooltip tells its values.
+    for (const SoilChart& soil : kCharts)
+        if (auto* caption = control<QLabel>(window, soil.captionName); caption && !caption->toolTip().isEmpty())
+            report += item(caption->text(), caption->toolTip());
 
     for (const char* name : kResults) {
         auto* label = control<QLabel>(window, name);

@@ -2,7 +2,9 @@
 // What the window shows, as plain text: one item a line, a tab between its
 // name and its value, ready to paste into a spreadsheet or a message.
 //
-// In order: the five inputs under their captions; every result the window
+// In order: the five inputs under their captions; each soil of the user's
+// own under its caption, with its values ("Loam, north block<TAB>Own soil in
+// the light slot: field capacity 0.2, ..."); every result the window
 // shows, under its accessible name (a hidden result, such as the deep
 // detector under a root zone under 300 mm, is left out); each warning shown;
 // each soil's irrigation plan, its chart's tooltip on one line. With the

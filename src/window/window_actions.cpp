@@ -51,14 +51,14 @@ void printReport(QPainter& painter, const QRect& area, const QString& report)
 WindowActions::WindowActions(QWidget* window) : QObject(window), window_(window)
 {
     setObjectName(u"windowActions"_s);
+    addAction(u"Soils…"_s, QKeySequence(u"Ctrl+L"_s), u"soils"_s, &WindowActions::soilsRequested);
+    addSeparator();
     addAction(u"Copy results"_s, QKeySequence(u"Ctrl+Shift+C"_s), u"copyResults"_s,
               &WindowActions::copyResults);
     addAction(u"Save picture…"_s, QKeySequence(u"Ctrl+S"_s), u"savePicture"_s,
               &WindowActions::savePicture);
     addAction(u"Print…"_s, QKeySequence(u"Ctrl+P"_s), u"print"_s, &WindowActions::print);
-    auto* separator = new QAction(window_);
-    separator->setSeparator(true);
-    window_->addAction(separator);
+    addSeparator();
     addAction(u"Help"_s, QKeySequence(u"F1"_s), u"help"_s, &WindowActions::showHelp);
     addAction(u"About Morvane"_s, QKeySequence(), u"about"_s, &WindowActions::showAbout);
     // The edit boxes keep their own menu: their context menu events never
@@ -76,6 +76,13 @@ QAction* WindowActions::addAction(const QString& text, const QKeySequence& short
     connect(action, &QAction::triggered, this, slot);
     window_->addAction(action);
     return action;
+}
+
+void WindowActions::addSeparator()
+{
+    auto* separator = new QAction(window_);
+    separator->setSeparator(true);
+    window_->addAction(separator);
 }
 
 void WindowActions::setDialogs(ActionDialogs* dialogs) { substitute_ = dialogs; }

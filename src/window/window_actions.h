@@ -1,6 +1,7 @@
 #pragma once
-// The window's context menu and shortcuts: Copy results (Ctrl+Shift+C), Save
-// picture… (Ctrl+S), Print… (Ctrl+P), Help (F1) and About Morvane. The menu
+// The window's context menu and shortcuts: Soils… (Ctrl+L), Copy results
+// (Ctrl+Shift+C), Save picture… (Ctrl+S), Print… (Ctrl+P), Help (F1) and
+// About Morvane. The menu
 // opens on a right click anywhere in the window but the edit boxes, which
 // keep their own; no shortcut takes a key an edit box needs, and Enter still
 // does nothing.
@@ -31,6 +32,10 @@ public:
 
     // Replaces the dialogs; nullptr brings back the real ones. Not owned.
     void setDialogs(ActionDialogs* dialogs);
+    // The dialogs in use: the replacement, else the real ones.
+    ActionDialogs& dialogs();
+    // The caption of a box saying why an action failed: the program's title.
+    QString failureCaption() const;
 
     // The results as text (resultsReport) on the clipboard.
     void copyResults();
@@ -58,11 +63,14 @@ public:
     // none exists.
     static QString guidePath();
 
+signals:
+    // Soils… was chosen: the window opens the Soils dialog on its soils.
+    void soilsRequested();
+
 private:
     QAction* addAction(const QString& text, const QKeySequence& shortcut, const QString& name,
                        void (WindowActions::*slot)());
-    ActionDialogs& dialogs();
-    QString failureCaption() const;
+    void addSeparator();
 
     QWidget* window_;
     StandardDialogs standardDialogs_;

@@ -3,6 +3,10 @@
 # it to close as a window manager would, and expects exit code 0.
 # Usage: xvfb_start_close.sh MORVANE SEND_CLOSE_REQUEST   (run under xvfb-run)
 set -u
+# Settings of its own: none of the soils the user keeps.
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
+trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 source "$(dirname "$0")/xvfb_window.sh"
 
 start_and_find_window "$1"

@@ -8,6 +8,7 @@
 #include "failures.h"
 #include "number_format_settings.h"
 #include "number_text_localisation.h"
+#include "response_plan.h"
 #include "result_names.h"
 #include "wetting_front_model.h"
 
@@ -310,6 +311,54 @@ TEST(WettingFrontModel, DetectorDepthBeyondTheIntegerRangeIsAnInvalidOperation)
               "Invalid floating point operation");
     EXPECT_EQ(r.light.storageText, "-43%");
     EXPECT_FALSE(r.light.shallowDetectorText.has_value());
+}
+
+// Soils of one's own, worked by hand from the model's steps.
+//   Light slot 0.2:0.1:0.23:0.3, default inputs (A 25, D 25, Z 500):
+//     θi = (0.2 × 500 − 25) / 500 = 0.15; upper 25 / 0.15 = 166.67;
+//     detection 25 / 0.08 = 312.5; 48 h 25 / 0.05 = 500; 24 h 20 / 0.05 = 400;
+//     total 0.1 × 500 = 50.0, available 25.0, storage 50%;
+//     plan: 165 × 0.08 = 13.2, 335 × 0.08 = 26.8, 500 × 0.05 = 25 mm.
+//   Heavy slot 0.36:0.2:0.4:0.45, second example (A 21, D 19.5, U 6.5, Z 450):
+//     θi = (162 − 19.5) / 450 = 0.316667; upper 21 / 0.133333 = 157.5;
+//     detection 21 / 0.083333 = 252; 48 h 21 / 0.043333 = 484.62;
+//     24 h 14.5 / 0.043333 = 334.62; total 0.16 × 450 = 72.0, available 52.5,
+//     storage 72.9% -> 73%; plan: 150 × 0.083333 = 12.5, 300 × 0.083333 = 25,
+//     450 × 0.043333 = 19.5 mm.
+TEST(WettingFrontModel, RunsWithSoilsOfOnesOwn)
+{
+    const struct {
+        ModelInputs in;
+        SoilRecord soil;
+        bool light;
+        ExpectedSoil expected;
+        double shallowWater, deepWater, rootZoneWater;
+    } cases[] = {
+        {ModelInputs{}, {0.2, 0.1, 0.23, 0.3}, true,
+         {0.15, 166.67, 312.5, 500, 400, "50.0", "25.0", "50%", "165", "335"}, 13.2, 26.8, 25},
+        {inputs("12", "1.75", "3", "6.5", "450"), {0.36, 0.2, 0.4, 0.45}, false,
+         {0.316667, 157.5, 252.0, 484.62, 334.62, "72.0", "52.5", "73%", "150", "300"}, 12.5, 25, 19.5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.light ? "light slot" : "heavy slot");
+        ModelInputs in = c.in;
+        (c.light ? in.soils.light : in.soils.heavy) = c.soil;
+        const ModelResults r = run(in);
+        const SoilResults& own = c.light ? r.light : r.heavy;
+        const SoilResults& builtIn = c.light ? r.heavy : r.light;
+        expectSoil(own, c.expected, 0.005);
+        EXPECT_EQ(own.soil, c.soil);
+        // The other slot keeps its built-in soil and its results.
+        const ModelResults plain = run(c.in);
+        EXPECT_EQ(builtIn.soil, c.light ? kHeavySoil : kLightSoil);
+        EXPECT_EQ(builtIn.maxDetectionDepth, (c.light ? plain.heavy : plain.light).maxDetectionDepth);
+        EXPECT_EQ(builtIn.storageText, (c.light ? plain.heavy : plain.light).storageText);
+        const ResponsePlan plan = responsePlan(r);
+        const SoilPlan& soilPlan = c.light ? plan.light : plan.heavy;
+        EXPECT_NEAR(soilPlan.shallow.appliedDepth, c.shallowWater, 1e-9);
+        EXPECT_NEAR(soilPlan.deep->appliedDepth, c.deepWater, 1e-9);
+        EXPECT_NEAR(soilPlan.rootZone.appliedDepth, c.rootZoneWater, 1e-9);
+    }
 }
 
 // "name=text" for every text and warning the run wrote, through the name table.

@@ -201,6 +201,7 @@ int main(int argc, char** argv)
 {
     Application application(argc, argv);
     loadBundledFonts();
+    const PrivateSettings settings;
     const QString pictureDir = qEnvironmentVariable(kPictureDirVariable);
     if (!pictureDir.isEmpty())
         return savePictures(pictureDir);

@@ -6,6 +6,10 @@
 # Usage: xvfb_accessibility.sh MORVANE SEND_CLOSE_REQUEST
 #        (run under xvfb-run and dbus-run-session)
 set -u
+# Settings of its own: none of the soils the user keeps.
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
+trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 program=$1
 send_close_request=$2
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1

@@ -10,6 +10,8 @@ program=$1
 send_close_request=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# Settings of its own: none of the soils the user keeps.
+export XDG_CONFIG_HOME="$work/config"
 
 source "$(dirname "$0")/../app/xvfb_window.sh"
 
