@@ -14,20 +14,26 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool CsvReader::refill()
 {
-    block_.resize(kBlockSize);
+    std::string& target = encoding_ == InputEncoding::kLatin1 ? raw_ : block_;
+    target.resize(kBlockSize);
     position_ = 0;
     for (;;) {
-        const ssize_t n = ::read(fd_, block_.data(), kBlockSize);
+        const ssize_t n = ::read(fd_, target.data(), kBlockSize);
         if (n >= 0) {
-            block_.resize(static_cast<std::size_t>(n));
-            return n > 0;
+            target.resize(static_cast<std::size_t>(n));
+            break;
         }
         if (errno != EINTR) {
             readError_ = std::strerror(errno);
-            block_.clear();
-            return false;
+            target.clear();
+            break;
         }
     }
+    if (encoding_ == InputEncoding::kLatin1) {
+        block_.clear();
+        appendLatin1AsUtf8(block_, raw_);
+    }
+    return !block_.empty();
 }
 
 int CsvReader::peek()
@@ -49,33 +55,75 @@ void CsvReader::endLine(int c)
     ++line_;
 }
 
-std::string& CsvReader::newField(CsvRecord& record)
+void CsvReader::keep(CsvRecord& record, std::string_view bytes)
 {
-    if (record.count == record.fields.size()) record.fields.emplace_back();
-    std::string& field = record.fields[record.count++];
-    field.clear();
-    return field;
+    if (dropping_ || bytes.empty()) return;
+    const std::size_t cellBytes = record.text_.size() - record.starts_.back();
+    if (bytes.size() > kMaxCellBytes - cellBytes) return drop(record, "a cell longer than 1 MiB");
+    if (bytes.size() > kMaxRowBytes - record.text_.size())
+        return drop(record, "a row longer than 4 MiB");
+    record.text_ += bytes;
 }
 
-void CsvReader::readQuoted(CsvRecord& record, std::string& field)
+void CsvReader::drop(CsvRecord& record, const char* why)
+{
+    if (record.error.empty()) record.error = why;
+    record.text_.resize(record.starts_.back());
+    dropping_ = true;
+}
+
+void CsvReader::startField(CsvRecord& record)
+{
+    if (dropping_) return;
+    if (record.starts_.size() == kMaxCells) {
+        if (record.error.empty()) record.error = "more than 16384 cells";
+        dropping_ = true;
+        return;
+    }
+    record.starts_.push_back(record.text_.size());
+}
+
+// Takes bytes up to the next delimiter or line break, or the end.
+void CsvReader::readPlain(CsvRecord& record)
+{
+    while (peek() != kEnd) {
+        const std::size_t start = position_;
+        while (position_ < block_.size()) {
+            const char c = block_[position_];
+            if (c == delimiter_ || c == '\r' || c == '\n') break;
+            ++position_;
+        }
+        keep(record, std::string_view(block_).substr(start, position_ - start));
+        if (position_ < block_.size()) return;
+    }
+}
+
+// Takes a quoted field's bytes after its opening quote, and its closing quote.
+void CsvReader::readQuoted(CsvRecord& record)
 {
     for (;;) {
-        const int c = get();
-        if (c == kEnd) {
-            record.error = "unterminated quote";
+        if (peek() == kEnd) {
+            if (record.error.empty()) record.error = "unterminated quote";
             return;
         }
+        const std::size_t start = position_;
+        while (position_ < block_.size()) {
+            const char c = block_[position_];
+            if (c == '"' || c == '\r' || c == '\n') break;
+            ++position_;
+        }
+        keep(record, std::string_view(block_).substr(start, position_ - start));
+        if (position_ == block_.size()) continue;
+        const char c = block_[position_++];
         if (c == '"') {
             if (peek() != '"') return;
-            get();
-        } else if (c == '\r' || c == '\n') {
+            keep(record, std::string_view(block_).substr(position_++, 1));
+        } else {
             // A line break inside quotes belongs to the field, as written.
-            field += static_cast<char>(c);
-            if (c == '\r' && peek() == '\n') field += static_cast<char>(get());
+            keep(record, std::string_view(&c, 1));
+            if (c == '\r' && peek() == '\n') keep(record, std::string_view(block_).substr(position_++, 1));
             ++line_;
-            continue;
         }
-        field += static_cast<char>(c);
     }
 }
 
@@ -89,33 +137,30 @@ bool CsvReader::next(CsvRecord& record)
         }
     }
     // Empty lines hold no record.
-    int c = get();
-    while (c == '\r' || c == '\n') {
-        endLine(c);
-        c = get();
-    }
-    if (c == kEnd) return false;
+    for (int c = peek(); c == '\r' || c == '\n'; c = peek()) endLine(get());
+    if (peek() == kEnd) return false;
 
-    record.count = 0;
+    record.text_.clear();
+    record.starts_.clear();
     record.error.clear();
     record.line = line_;
-    std::string* field = &newField(record);
-    for (;; c = get()) {
-        if (c == kEnd) return true;
-        if (c == '\r' || c == '\n') {
-            endLine(c);
-            return true;
-        }
-        if (c == delimiter_) {
-            field = &newField(record);
-        } else if (c == '"' && field->empty()) {
-            readQuoted(record, *field);
+    dropping_ = false;
+    for (;;) {
+        startField(record);
+        if (peek() == '"') {
+            get();
+            readQuoted(record);
             const int after = peek();
             if (after != delimiter_ && after != '\r' && after != '\n' && after != kEnd &&
                 record.error.empty())
                 record.error = "text after a closing quote";
-        } else {
-            *field += static_cast<char>(c);
+        }
+        readPlain(record);
+        const int c = get();
+        if (c == kEnd) return true;
+        if (c != delimiter_) {
+            endLine(c);
+            return true;
         }
     }
 }
