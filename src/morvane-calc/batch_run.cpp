@@ -171,7 +171,12 @@ BatchOutcome runBatch(int inputFd, const BatchSettings& settings, OutputBuffer& 
             run.error = std::move(malformed);
         } else {
             ModelInputs inputs = settings.defaults;
-            for (const auto& [column, input] : table->inputs) inputs.*input = row.field(column);
+            for (const auto& [column, input] : table->inputs) {
+                // Cleared and appended: assigning a view would check it for
+                // overlap, at a cost that shows in a million rows.
+                (inputs.*input).clear();
+                (inputs.*input).append(row.field(column));
+            }
             run = runModel(inputs, results, settings.plan || settings.json);
             if (run.error) run.error = withQuoteShortened(std::move(*run.error));
         }

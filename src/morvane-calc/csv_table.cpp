@@ -1,5 +1,6 @@
 #include "csv_table.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -55,75 +56,75 @@ void CsvReader::endLine(int c)
     ++line_;
 }
 
-void CsvReader::keep(CsvRecord& record, std::string_view bytes)
+void CsvReader::keep(CsvRecord& record, int c)
 {
-    if (dropping_ || bytes.empty()) return;
-    const std::size_t cellBytes = record.text_.size() - record.starts_.back();
-    if (bytes.size() > kMaxCellBytes - cellBytes) return drop(record, "a cell longer than 1 MiB");
-    if (bytes.size() > kMaxRowBytes - record.text_.size())
-        return drop(record, "a row longer than 4 MiB");
-    record.text_ += bytes;
+    if (record.text_.size() == fieldLimit_) return overflow(record);
+    record.text_ += static_cast<char>(c);
 }
 
-void CsvReader::drop(CsvRecord& record, const char* why)
+void CsvReader::overflow(CsvRecord& record)
 {
-    if (record.error.empty()) record.error = why;
-    record.text_.resize(record.starts_.back());
-    dropping_ = true;
-}
-
-void CsvReader::startField(CsvRecord& record)
-{
+    droppedFieldStart_ = false;
     if (dropping_) return;
-    if (record.starts_.size() == kMaxCells) {
-        if (record.error.empty()) record.error = "more than 16384 cells";
-        dropping_ = true;
+    const bool cellFull = fieldLimit_ - record.bounds_.back() == kMaxCellBytes;
+    if (record.error.empty()) record.error = cellFull ? "a cell longer than 1 MiB" : "a row longer than 4 MiB";
+    record.text_.resize(record.bounds_.back());
+    dropping_ = true;
+    fieldLimit_ = record.text_.size();
+}
+
+void CsvReader::startRecord(CsvRecord& record)
+{
+    record.text_.clear();
+    record.bounds_.assign(1, 0);
+    record.error.clear();
+    record.line = line_;
+    dropping_ = false;
+    fieldLimit_ = kMaxCellBytes;
+}
+
+void CsvReader::nextField(CsvRecord& record)
+{
+    if (dropping_) {
+        droppedFieldStart_ = true;
         return;
     }
-    record.starts_.push_back(record.text_.size());
-}
-
-// Takes bytes up to the next delimiter or line break, or the end.
-void CsvReader::readPlain(CsvRecord& record)
-{
-    while (peek() != kEnd) {
-        const std::size_t start = position_;
-        while (position_ < block_.size()) {
-            const char c = block_[position_];
-            if (c == delimiter_ || c == '\r' || c == '\n') break;
-            ++position_;
-        }
-        keep(record, std::string_view(block_).substr(start, position_ - start));
-        if (position_ < block_.size()) return;
+    if (record.bounds_.size() == kMaxCells) {
+        // The fields read so far stay; the ones after them are dropped.
+        if (record.error.empty()) record.error = "more than 16384 cells";
+        dropping_ = true;
+        droppedFieldStart_ = true;
+        fieldLimit_ = record.text_.size();
+        return;
     }
+    record.bounds_.push_back(record.text_.size());
+    fieldLimit_ = std::min(record.text_.size() + kMaxCellBytes, kMaxRowBytes);
 }
 
-// Takes a quoted field's bytes after its opening quote, and its closing quote.
+bool CsvReader::atFieldStart(const CsvRecord& record) const
+{
+    return dropping_ ? droppedFieldStart_ : record.text_.size() == record.bounds_.back();
+}
+
 void CsvReader::readQuoted(CsvRecord& record)
 {
     for (;;) {
-        if (peek() == kEnd) {
+        const int c = get();
+        if (c == kEnd) {
             if (record.error.empty()) record.error = "unterminated quote";
             return;
         }
-        const std::size_t start = position_;
-        while (position_ < block_.size()) {
-            const char c = block_[position_];
-            if (c == '"' || c == '\r' || c == '\n') break;
-            ++position_;
-        }
-        keep(record, std::string_view(block_).substr(start, position_ - start));
-        if (position_ == block_.size()) continue;
-        const char c = block_[position_++];
         if (c == '"') {
             if (peek() != '"') return;
-            keep(record, std::string_view(block_).substr(position_++, 1));
-        } else {
+            get();
+        } else if (c == '\r' || c == '\n') {
             // A line break inside quotes belongs to the field, as written.
-            keep(record, std::string_view(&c, 1));
-            if (c == '\r' && peek() == '\n') keep(record, std::string_view(block_).substr(position_++, 1));
+            keep(record, c);
+            if (c == '\r' && peek() == '\n') keep(record, get());
             ++line_;
+            continue;
         }
+        keep(record, c);
     }
 }
 
@@ -137,30 +138,31 @@ bool CsvReader::next(CsvRecord& record)
         }
     }
     // Empty lines hold no record.
-    for (int c = peek(); c == '\r' || c == '\n'; c = peek()) endLine(get());
-    if (peek() == kEnd) return false;
+    int c = get();
+    while (c == '\r' || c == '\n') {
+        endLine(c);
+        c = get();
+    }
+    if (c == kEnd) return false;
 
-    record.text_.clear();
-    record.starts_.clear();
-    record.error.clear();
-    record.line = line_;
-    dropping_ = false;
-    for (;;) {
-        startField(record);
-        if (peek() == '"') {
-            get();
+    startRecord(record);
+    for (;; c = get()) {
+        if (c == kEnd || c == '\r' || c == '\n') {
+            if (c != kEnd) endLine(c);
+            record.bounds_.push_back(record.text_.size());
+            return true;
+        }
+        if (c == delimiter_) {
+            nextField(record);
+        } else if (c == '"' && atFieldStart(record)) {
+            droppedFieldStart_ = false;
             readQuoted(record);
             const int after = peek();
             if (after != delimiter_ && after != '\r' && after != '\n' && after != kEnd &&
                 record.error.empty())
                 record.error = "text after a closing quote";
-        }
-        readPlain(record);
-        const int c = get();
-        if (c == kEnd) return true;
-        if (c != delimiter_) {
-            endLine(c);
-            return true;
+        } else {
+            keep(record, c);
         }
     }
 }

@@ -27,11 +27,10 @@ inline constexpr std::size_t kMaxCells = 16384;
 
 class CsvRecord {
 public:
-    std::size_t count() const { return starts_.size(); }
+    std::size_t count() const { return bounds_.size() - 1; }
     std::string_view field(std::size_t i) const
     {
-        const std::size_t end = i + 1 < starts_.size() ? starts_[i + 1] : text_.size();
-        return std::string_view(text_).substr(starts_[i], end - starts_[i]);
+        return std::string_view(text_.data() + bounds_[i], bounds_[i + 1] - bounds_[i]);
     }
     // Whether every field is empty and the record well formed (",,,").
     bool blank() const { return text_.empty() && error.empty(); }
@@ -41,10 +40,11 @@ public:
 
 private:
     friend class CsvReader;
-    // The fields' bytes one after another, and where each field starts; kept
-    // from record to record so that reading allocates little.
+    // The fields' bytes one after another, and where each field starts and
+    // the last one ends (0, then one more bound per field); kept from record
+    // to record so that reading allocates little.
     std::string text_;
-    std::vector<std::size_t> starts_;
+    std::vector<std::size_t> bounds_{0};
 };
 
 // Reads records from a file descriptor in large blocks, one at a time, so
@@ -73,14 +73,17 @@ private:
     bool refill();
     // Reads a line break whose first byte `c` was taken; counts the line.
     void endLine(int c);
-    void startField(CsvRecord& record);
-    void readPlain(CsvRecord& record);
+    void startRecord(CsvRecord& record);
+    // Ends the field at a delimiter and starts the next one.
+    void nextField(CsvRecord& record);
+    // Whether no byte of the field has been read: a quote then opens it.
+    bool atFieldStart(const CsvRecord& record) const;
     void readQuoted(CsvRecord& record);
-    // Adds bytes to the record's last field, within the limits.
-    void keep(CsvRecord& record, std::string_view bytes);
-    // Marks the record as beyond a limit: its last field is emptied and the
-    // rest of it dropped.
-    void drop(CsvRecord& record, const char* why);
+    // Adds a byte to the record's last field, within the limits.
+    void keep(CsvRecord& record, int c);
+    // Past a limit: marks the record, empties the field that broke it and
+    // drops the rest of the record.
+    void overflow(CsvRecord& record);
 
     int fd_;
     char delimiter_;
@@ -90,7 +93,9 @@ private:
     std::size_t position_ = 0;
     long line_ = 1;
     bool started_ = false;
-    bool dropping_ = false;  // the record broke a limit: the rest of it is read past
+    std::size_t fieldLimit_ = 0;  // the record's size at which its last field is full
+    bool dropping_ = false;       // the record broke a limit: the rest of it is read past
+    bool droppedFieldStart_ = false;  // while dropping: no byte of the field read yet
     std::string readError_;
 };
 
