@@ -118,6 +118,14 @@ bool isResultColumn(std::string_view name)
     return false;
 }
 
+// Whether the name is a result column's, bare or as a table fed back carries
+// it (input.LtSTO, input.input.LtSTO).
+bool namesResult(std::string_view name)
+{
+    while (name.starts_with("input.")) name.remove_prefix(std::string_view("input.").size());
+    return isResultColumn(name);
+}
+
 // A carried column's name in the output: input.NAME when NAME is a result
 // column's, with more "input." while that is another column's name.
 std::string carriedName(std::string_view name, const CsvRecord& header)
@@ -139,7 +147,10 @@ std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"
 std::string inputNames()
 {
     std::string names;
-    for (const InputColumn& column : kInputColumns) names += std::string(names.empty() ? "" : ", ") + column.name;
+    for (const InputColumn& column : kInputColumns) {
+        if (!names.empty()) names += ", ";
+        names += column.name;
+    }
     return names;
 }
 
@@ -156,7 +167,7 @@ std::optional<TableHeader> readTableHeader(const CsvRecord& header, std::string&
         const auto [base, unit] = splitUnit(name);
         const InputColumn* input = namedInput(base);
         if (input == nullptr) {
-            const InputColumn* resembled = isResultColumn(name) ? nullptr : lookalikeInput(name);
+            const InputColumn* resembled = namesResult(name) ? nullptr : lookalikeInput(name);
             if (resembled) lookalikes.emplace_back(name, resembled);
             continue;
         }

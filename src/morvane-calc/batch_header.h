@@ -19,7 +19,8 @@
 // follows a small letter (RootZoneMm: root, zone, mm). Every other column is
 // carried (field, farm id, notes, ratepayer, zone, crop); one named like a
 // result column (LtSTO, error, in any case) is carried as input.LtSTO, so that
-// a spreadsheet finds one column of each name in the output.
+// a spreadsheet finds one column of each name in the output (and a table fed
+// back again, with input.LtPlanRootZoneHours, is not taken for root_zone).
 
 #include <optional>
 #include <string>

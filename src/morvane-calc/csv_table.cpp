@@ -67,7 +67,8 @@ void CsvReader::overflow(CsvRecord& record)
     droppedFieldStart_ = false;
     if (dropping_) return;
     const bool cellFull = fieldLimit_ - record.bounds_.back() == kMaxCellBytes;
-    if (record.error.empty()) record.error = cellFull ? "a cell longer than 1 MiB" : "a row longer than 4 MiB";
+    if (record.error.empty())
+        record.error = cellFull ? "a cell longer than 1 MiB" : "a row longer than 4 MiB";
     record.text_.resize(record.bounds_.back());
     dropping_ = true;
     fieldLimit_ = record.text_.size();

@@ -216,6 +216,7 @@ TEST(MorvaneCalcBatch, NearMissesLeftoversLimitsAndCollisionsAreNeverGuessed)
     // Three days: deficit 15, 20.0 of 35.0 (57%) and 35.0 of 50.0 (70%).
     const std::string threeDays = "25,15,15,35.0,20.0,57%,165,335,50.0,35.0,165,335,70%,hidden,hidden,";
     const std::string lookalike = " is not the input ";
+    const std::string badDelimiter = "morvane-calc: " + std::string(kBadDelimiter) + "\n";
     const Case cases[] = {
         {"near-miss spellings are the inputs", {"--batch"},
          "Rate (mm/h), Duration [h],Days,CWU,RootZone\n12,1.75,3,6.5,450\n", 0,
@@ -238,9 +239,9 @@ TEST(MorvaneCalcBatch, NearMissesLeftoversLimitsAndCollisionsAreNeverGuessed)
         {"one input twice", {"--batch"}, "rate,Rate (mm/h)\n1,2\n", 2, "",
          "morvane-calc: the columns 'rate' and 'Rate (mm/h)' both name the input rate\n"},
         {"columns named like results are renamed", {"--batch"},
-         "rate,LtSTO,Error,input.error\n10,a,b,c\n", 0,
-         "rate,input.LtSTO,input.input.Error,input.error," + kResultHeader + "\n10,a,b,c," +
-             kFirstExample + "\n", ""},
+         "rate,LtSTO,Error,input.error,input.LtPlanRootZoneHours\n10,a,b,c,d\n", 0,
+         "rate,input.LtSTO,input.input.Error,input.error,input.LtPlanRootZoneHours," +
+             kResultHeader + "\n10,a,b,c,d," + kFirstExample + "\n", ""},
         {"rows a spreadsheet leaves are skipped", {"--batch"},
          "rate,days\n,\n10,5\n,,,\n\"\",\"\"\n\n", 0,
          "rate,days," + kResultHeader + "\n10,5," + kFirstExample + "\n", ""},
@@ -277,13 +278,12 @@ TEST(MorvaneCalcBatch, NearMissesLeftoversLimitsAndCollisionsAreNeverGuessed)
          "morvane-calc: cannot write the output: Broken pipe\n", nullptr, true, true},
         {"a broken pipe ends it quietly", {"--batch"}, "rate,days\n10,5\n10,0\n", 128 + SIGPIPE, "", "",
          nullptr, true},
-        {"a digit delimiter", {"--batch", "--delimiter", "5"}, "rate\n1\n", 2, "", "morvane-calc: " + std::string(kBadDelimiter) + "\n"},
-        {"an exponent delimiter", {"--batch", "--delimiter", "e"}, "rate\n1\n", 2, "", "morvane-calc: " + std::string(kBadDelimiter) + "\n"},
-        {"a sign delimiter", {"--batch", "--delimiter", "-"}, "rate\n1\n", 2, "", "morvane-calc: " + std::string(kBadDelimiter) + "\n"},
-        {"a blank delimiter", {"--batch", "--delimiter", " "}, "rate\n1\n", 2, "", "morvane-calc: " + std::string(kBadDelimiter) + "\n"},
+        {"a digit delimiter", {"--batch", "--delimiter", "5"}, "rate\n1\n", 2, "", badDelimiter},
+        {"an exponent delimiter", {"--batch", "--delimiter", "e"}, "rate\n1\n", 2, "", badDelimiter},
+        {"a sign delimiter", {"--batch", "--delimiter", "-"}, "rate\n1\n", 2, "", badDelimiter},
+        {"a blank delimiter", {"--batch", "--delimiter", " "}, "rate\n1\n", 2, "", badDelimiter},
         {"a point delimiter with a comma separator",
-         {"--batch", "--delimiter", ".", "--decimal-separator", ","}, "rate\n1\n", 2, "",
-         "morvane-calc: " + std::string(kBadDelimiter) + "\n"},
+         {"--batch", "--delimiter", ".", "--decimal-separator", ","}, "rate\n1\n", 2, "", badDelimiter},
         {"a Windows-1252 table in JSON", {"--batch", "--json", "--input-encoding", "latin1"},
          "field,rate\nS\xfc" "d \x80,10\n", 0,
          "\"fields\": {\"field\": \"S\xc3\xbc" "d \xe2\x82\xac\", \"rate\": \"10\"}}\n", ""},
@@ -310,7 +310,8 @@ TEST(MorvaneCalcBatch, NearMissesLeftoversLimitsAndCollisionsAreNeverGuessed)
         else
             EXPECT_NE(run.out.find(c.out), std::string::npos) << run.out.substr(0, 400);
         std::string err = run.err;
-        if (const auto usage = err.find("usage: morvane-calc "); usage != std::string::npos) err.resize(usage);
+        if (const auto usage = err.find("usage: morvane-calc "); usage != std::string::npos)
+            err.resize(usage);
         EXPECT_EQ(err, c.err);
     }
 }
