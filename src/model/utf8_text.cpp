@@ -37,4 +37,14 @@ char32_t utf8CodePoint(std::string_view text, std::size_t i, std::size_t length)
     return code;
 }
 
+bool isUtf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = utf8SequenceLength(text, i);
+        if (length == 0) return false;
+        i += length;
+    }
+    return true;
+}
+
 }  // namespace morvane

@@ -15,4 +15,7 @@ std::size_t utf8SequenceLength(std::string_view text, std::size_t i);
 // The code point of the valid sequence of `length` bytes starting at text[i].
 char32_t utf8CodePoint(std::string_view text, std::size_t i, std::size_t length);
 
+// Whether all of `text` is valid UTF-8.
+bool isUtf8(std::string_view text);
+
 }  // namespace morvane

@@ -4,90 +4,76 @@
 #include <string_view>
 #include <vector>
 
+#include "batch_header.h"
 #include "csv_table.h"
 #include "model_run.h"
 #include "plan_report.h"
 #include "result_names.h"
 #include "result_report.h"
 #include "soil_text.h"
+#include "utf8_text.h"
 
 namespace morvane::calc {
-
-const char* const kInputColumns[7] = {"rate",      "duration",  "days", "cwu", "root_zone",
-                                      "lightSoil", "heavySoil"};
-
 namespace {
 
-// Which model input each of kInputColumns feeds: a text, or a slot's soil.
-struct ModelInput {
-    std::string ModelInputs::*text;
-    std::optional<SoilSlot> soil;
-    bool operator==(const ModelInput&) const = default;
-};
+constexpr std::size_t kQuotedTextLimit = 32;
 
-const ModelInput kInputFields[7] = {
-    {&ModelInputs::appRate, {}},     {&ModelInputs::duration, {}},
-    {&ModelInputs::days, {}},        {&ModelInputs::cropWaterUse, {}},
-    {&ModelInputs::rootZone, {}},    {nullptr, SoilSlot::light},
-    {nullptr, SoilSlot::heavy},
-};
-
-// Which header column feeds which model input.
-struct InputColumn {
-    std::size_t column;
-    ModelInput input;
-};
-
-// Puts a row's cell into the inputs. A soil cell is read as a soil text;
-// an empty one (or one of blanks only) keeps the settings' soil. Returns what is wrong with a soil
-// cell, or empty.
-std::string takeCell(const std::string& cell, const ModelInput& input, ModelInputs& inputs)
+// Puts a row's cell into the inputs. A soil cell is read as a soil text; an
+// empty one (or one of blanks only) keeps the settings' soil. Returns what is
+// wrong with a soil cell, or empty.
+std::string takeCell(std::string_view cell, const ModelInput& input, ModelInputs& inputs)
 {
     if (input.text) {
-        inputs.*input.text = cell;
+        // Cleared and appended: assigning a view would check it for overlap,
+        // at a cost that shows in a million rows.
+        (inputs.*input.text).clear();
+        (inputs.*input.text).append(cell);
         return {};
     }
-    if (cell.find_first_not_of(' ') == std::string::npos) return {};
+    if (cell.find_first_not_of(' ') == std::string_view::npos) return {};
     const SoilReading reading = readSoilText(cell);
     if (!reading.soil) return soilProblemMessage(*input.soil, reading.problems.front());
     (*input.soil == SoilSlot::light ? inputs.soils.light : inputs.soils.heavy) = *reading.soil;
     return {};
 }
 
-// The input columns the header names, or a usage error.
-std::vector<InputColumn> inputColumns(const CsvRecord& header, std::string& error)
+// The next record that is not blank.
+bool nextRecord(CsvReader& reader, CsvRecord& record)
 {
-    std::vector<InputColumn> found;
-    for (std::size_t column = 0; column < header.count; ++column) {
-        for (std::size_t k = 0; k < std::size(kInputColumns); ++k) {
-            if (header.fields[column] != kInputColumns[k]) continue;
-            for (const InputColumn& earlier : found)
-                if (earlier.input == kInputFields[k])
-                    error = "the column '" + header.fields[column] + "' appears twice";
-            found.push_back({column, kInputFields[k]});
-        }
-    }
-    if (found.empty() && error.empty())
-        error = "the table's header names none of the columns rate, duration, days, cwu, "
-                "root_zone";
-    return found;
+    while (reader.next(record))
+        if (!record.blank()) return true;
+    return false;
 }
 
 // The error of a row whose shape does not match the header, or empty.
 std::string malformation(const CsvRecord& row, std::size_t headerCount)
 {
     std::string what = row.error;
-    if (what.empty() && row.count != headerCount)
-        what = std::to_string(row.count) + (row.count == 1 ? " field" : " fields") +
+    if (what.empty() && row.count() != headerCount)
+        what = std::to_string(row.count()) + (row.count() == 1 ? " field" : " fields") +
                " where the header has " + std::to_string(headerCount);
     if (what.empty()) return what;
     return "line " + std::to_string(row.line) + ": " + what;
 }
 
+// A failure message with the text it quotes cut after kQuotedTextLimit bytes
+// (never inside a UTF-8 character), since the row's cell holds it in full:
+//   "'1,5' is not a valid floating point value."  ->  unchanged
+//   "'<40 x>' is not a valid floating point value."  ->  "'<32 x>...' is not a valid floating point value."
+std::string withQuoteShortened(std::string message)
+{
+    const std::size_t close = message.rfind('\'');
+    if (!message.starts_with('\'') || close == 0 || close - 1 <= kQuotedTextLimit) return message;
+    std::size_t cut = 1 + kQuotedTextLimit;
+    while ((static_cast<unsigned char>(message[cut]) & 0xC0) == 0x80) --cut;
+    return message.replace(cut, close - cut, "...");
+}
+
 class BatchWriter {
 public:
-    BatchWriter(const CsvRecord& header, const BatchSettings& settings, OutputBuffer& out)
-        : header_(header), settings_(settings), out_(out)
+    BatchWriter(const std::vector<std::string>& columnNames, const BatchSettings& settings,
+                OutputBuffer& out)
+        : columnNames_(columnNames), settings_(settings), out_(out)
     {
     }
 
@@ -95,7 +81,7 @@ public:
     {
         if (settings_.json) return;
         line_.clear();
-        for (std::size_t i = 0; i < header_.count; ++i) field(header_.fields[i]);
+        for (const std::string& name : columnNames_) field(name);
         for (const ResultText& result : kResultTexts) field(result.name);
         for (const StorageWarning& warning : kStorageWarnings) field(warning.name);
         if (settings_.plan)
@@ -109,8 +95,8 @@ public:
     {
         if (settings_.json) return writeJsonRow(row, results, run);
         line_.clear();
-        for (std::size_t i = 0; i < header_.count; ++i)
-            field(i < row.count ? std::string_view(row.fields[i]) : std::string_view());
+        for (std::size_t i = 0; i < columnNames_.size(); ++i)
+            field(i < row.count() ? row.field(i) : std::string_view());
         for (const ResultText& result : kResultTexts) {
             const auto& text = result.text(results);
             field(text ? std::string_view(*text) : std::string_view());
@@ -151,15 +137,14 @@ private:
     void writeJsonRow(const CsvRecord& row, const ModelResults& results, const ModelRun& run)
     {
         fields_.clear();
-        for (std::size_t i = 0; i < header_.count; ++i)
-            fields_.emplace_back(header_.fields[i],
-                                 i < row.count ? std::string_view(row.fields[i]) : std::string_view());
+        for (std::size_t i = 0; i < columnNames_.size(); ++i)
+            fields_.emplace_back(columnNames_[i], i < row.count() ? row.field(i) : std::string_view());
         line_.clear();
         appendJsonReport(line_, results, run.plan ? &*run.plan : nullptr, run.error, &fields_);
         out_.append(line_);
     }
 
-    const CsvRecord& header_;
+    const std::vector<std::string>& columnNames_;
     const BatchSettings& settings_;
     OutputBuffer& out_;
     std::string line_;
@@ -167,14 +152,22 @@ private:
     NamedFields fields_;
 };
 
+// Whether JSON would write some of the record's bytes as U+FFFD.
+bool losesBytesInJson(const CsvRecord& record)
+{
+    for (std::size_t i = 0; i < record.count(); ++i)
+        if (!isUtf8(record.field(i))) return true;
+    return false;
+}
+
 }  // namespace
 
 BatchOutcome runBatch(int inputFd, const BatchSettings& settings, OutputBuffer& out)
 {
     BatchOutcome outcome;
-    CsvReader reader(inputFd, settings.delimiter);
+    CsvReader reader(inputFd, settings.delimiter, settings.encoding);
     CsvRecord header;
-    if (!reader.next(header)) {
+    if (!nextRecord(reader, header)) {
         outcome.readError = reader.readError();
         if (outcome.readError.empty()) outcome.usageError = "the table has no header";
         return outcome;
@@ -183,30 +176,35 @@ BatchOutcome runBatch(int inputFd, const BatchSettings& settings, OutputBuffer& 
         outcome.usageError = "the table's header: " + header.error;
         return outcome;
     }
-    const std::vector<InputColumn> columns = inputColumns(header, outcome.usageError);
-    if (!outcome.usageError.empty()) return outcome;
+    const std::optional<TableHeader> table = readTableHeader(header, outcome.usageError);
+    if (!table) return outcome;
+    if (settings.json && losesBytesInJson(header)) outcome.firstLineNotUtf8 = header.line;
 
-    BatchWriter writer(header, settings, out);
+    BatchWriter writer(table->outputNames, settings, out);
     writer.writeHeader();
     CsvRecord row;
     ModelResults results;
-    while (!out.failed() && reader.next(row)) {
+    while (!out.failed() && nextRecord(reader, row)) {
         ++outcome.rows;
         results = ModelResults{};
         ModelRun run;
-        if (std::string malformed = malformation(row, header.count); !malformed.empty()) {
+        if (std::string malformed = malformation(row, header.count()); !malformed.empty()) {
             run.error = std::move(malformed);
         } else {
             ModelInputs inputs = settings.defaults;
             std::string badSoil;
-            for (const InputColumn& column : columns)
-                if (badSoil.empty()) badSoil = takeCell(row.fields[column.column], column.input, inputs);
-            if (badSoil.empty())
+            for (const auto& [column, input] : table->inputs)
+                if (badSoil.empty()) badSoil = takeCell(row.field(column), input, inputs);
+            if (badSoil.empty()) {
                 run = runModel(inputs, results, settings.plan || settings.json);
-            else
+                if (run.error) run.error = withQuoteShortened(std::move(*run.error));
+            } else {
                 run.error = "line " + std::to_string(row.line) + ": " + badSoil;
+            }
         }
         if (run.error) ++outcome.failedRows;
+        if (settings.json && outcome.firstLineNotUtf8 == 0 && losesBytesInJson(row))
+            outcome.firstLineNotUtf8 = row.line;
         writer.writeRow(row, results, run);
     }
     outcome.readError = reader.readError();

@@ -11,7 +11,7 @@ namespace morvane::calc {
 const char* const kUsageLine =
     "usage: morvane-calc [--rate T] [--duration T] [--days T] [--cwu T] "
     "[--root-zone T] [--light-soil S] [--heavy-soil S] [--decimal-separator C] [--json] [--plan] "
-    "[--batch [FILE] [--delimiter C]] [--version]";
+    "[--batch [FILE] [--delimiter C] [--input-encoding E]] [--version]";
 
 const char* const kHelpText =
     "Runs the wetting front model once on the five input texts and prints every\n"
@@ -34,8 +34,8 @@ const char* const kHelpText =
     "  --heavy-soil S         the same for the heavy soil's slot\n"
     "                         (default \"0.32:0.22:0.34:0.38\", the heavy textured soil)\n"
     "  --decimal-separator C  the decimal separator for reading and writing numbers:\n"
-    "                         one printable ASCII character, not a digit, sign, e, E\n"
-    "                         or blank (default: from the locale, LC_NUMERIC)\n"
+    "                         one printable ASCII character, not a digit, sign, e, E,\n"
+    "                         = or blank (default: from the locale, LC_NUMERIC)\n"
     "  --json                 print one JSON object: \"texts\", \"warnings\", \"light\",\n"
     "                         \"heavy\" (held values, 17 significant digits), \"soils\"\n"
     "                         (with a soil of your own: the constants used), \"plan\"\n"
@@ -45,7 +45,11 @@ const char* const kHelpText =
     "                         \"-\" or absent) and run the model once per row; see below\n"
     "  --delimiter C          the table's field delimiter, for reading and writing\n"
     "                         (default \",\", or \";\" when the decimal separator is \",\");\n"
-    "                         not the decimal separator, a quote, CR or LF\n"
+    "                         not the decimal separator, a digit, sign, e, E, point,\n"
+    "                         blank, quote, CR or LF\n"
+    "  --input-encoding E     the table's encoding: utf-8 (the default) or latin1, for\n"
+    "                         Latin-1 and Windows-1252 (\"ANSI\") tables as spreadsheets\n"
+    "                         save them on Windows; the output is always UTF-8\n"
     "  --version              print the program's version\n"
     "  --help                 print this text\n"
     "\n"
@@ -54,7 +58,8 @@ const char* const kHelpText =
     "A failing run prints what it wrote before the failure, writes the error\n"
     "text to standard error and exits with 1; a usage error, such as a soil that\n"
     "breaks the rule above, exits with 2 and prints nothing.\n"
-    "Either form --name T or --name=T is accepted.\n"
+    "Either form --name T or --name=T is accepted; an argument starting with --\n"
+    "is never taken as a value (write --rate=--x), but a negative number is.\n"
     "\n"
     "The irrigation plan, for each soil: the water to apply (mm) and the run time at\n"
     "the rate (h) before the shallow detector responds, before the deep one does\n"
@@ -74,14 +79,24 @@ const char* const kHelpText =
     "root_zone, lightSoil and heavySoil in any order; a missing one, or an empty\n"
     "soil cell, takes its option's text or default. A soil cell that breaks the\n"
     "rule fails its row only (\"line N: Light soil: ...\").\n"
-    "Other columns are carried through unchanged. Each output row holds the input\n"
-    "row's columns, the result texts in the order above, ltStoWarn, HvSTOWarn, with\n"
-    "--plan the plan's columns, and error. A failing or malformed row keeps what\n"
-    "was written before the failure, names it in its error column, and the batch\n"
-    "goes on. With --json, each row is one line holding the JSON object above plus\n"
-    "the row's columns under \"fields\".\n"
+    "Case, blanks, - and _ do not matter, and the input's own unit may follow in\n"
+    "brackets (mm/h, h, days, mm/day, mm): Rate (mm/h), Duration [h], root-zone,\n"
+    "RootZone, root zone (mm), light soil. A header that is no input but holds an\n"
+    "input's name among its words (root_zone_mm, Rate mm/h; \"water use\" for cwu)\n"
+    "is refused while that input has no column. Other columns are carried\n"
+    "unchanged; one named like a result column (LtSTO, error) is carried as\n"
+    "input.LtSTO. Rows whose cells are all empty are skipped. A cell may hold\n"
+    "1 MiB, a row 4 MiB and 16384 cells; a longer row fails with its line number.\n"
+    "Each output row holds the input row's columns, the result texts in the order\n"
+    "above, ltStoWarn, HvSTOWarn, with --plan the plan's columns, and error. A\n"
+    "failing or malformed row keeps what was written before the failure, names it\n"
+    "in its error column, and the batch goes on. With --json, each row is one line\n"
+    "holding the JSON object above plus the row's columns under \"fields\", where\n"
+    "bytes that are not UTF-8 become U+FFFD (a warning names the first such line;\n"
+    "see --input-encoding).\n"
     "The exit status is 0 when every row succeeded, 1 when any failed.\n"
-    "Writing output that cannot be written is an error (exit 1).\n";
+    "Writing output that cannot be written is an error (exit 1); a reader that\n"
+    "stops early (| head) ends the program quietly, by SIGPIPE.\n";
 
 namespace {
 
@@ -118,6 +133,16 @@ bool* flag(CalcOptions& options, std::string_view name)
 
 ParsedCommandLine usageError(std::string error) { return {std::nullopt, std::move(error)}; }
 
+// An argument that is an option, never a value: "--days" (but "-11" is a value).
+bool isOption(const std::string& argument) { return argument.starts_with("--"); }
+
+std::optional<InputEncoding> inputEncoding(const std::string& value)
+{
+    if (value == "utf-8") return InputEncoding::kUtf8;
+    if (value == "latin1") return InputEncoding::kLatin1;
+    return std::nullopt;
+}
+
 // The one byte of a one-character option value, or empty.
 std::optional<char> singleByte(const std::string& value)
 {
@@ -131,7 +156,7 @@ bool isUsableDecimalSeparator(char c)
 {
     const bool printableAscii = c > ' ' && c < 0x7f;
     const bool digit = c >= '0' && c <= '9';
-    return printableAscii && !digit && c != '+' && c != '-' && c != 'e' && c != 'E';
+    return printableAscii && !digit && c != '+' && c != '-' && c != 'e' && c != 'E' && c != '=';
 }
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments)
@@ -152,7 +177,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments)
         }
         if (name == "--batch") {
             // The file is optional: a following argument that is not an option names it.
-            if (!value && i + 1 < arguments.size() && !arguments[i + 1].starts_with("--"))
+            if (!value && i + 1 < arguments.size() && !isOption(arguments[i + 1]))
                 value = arguments[++i];
             options.batch = true;
             if (value && batchFile) return usageError("more than one table to read");
@@ -160,7 +185,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments)
             continue;
         }
         std::optional<std::string>* text = inputText(options.inputs, name);
-        if (text == nullptr && name != "--decimal-separator" && name != "--delimiter") {
+        if (text == nullptr && name != "--decimal-separator" && name != "--delimiter" &&
+            name != "--input-encoding") {
             // One argument that is not an option may name the table (--batch --json FILE).
             if (name.starts_with("--") || batchFile)
                 return usageError("unknown argument '" + arguments[i] + "'");
@@ -168,7 +194,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments)
             continue;
         }
         if (!value) {
-            if (i + 1 == arguments.size()) return usageError(name + " needs a value");
+            if (i + 1 == arguments.size() || isOption(arguments[i + 1]))
+                return usageError(name + " has no value");
             value = arguments[++i];
         }
         if (text != nullptr) {
@@ -176,17 +203,21 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments)
         } else if (name == "--delimiter") {
             options.delimiter = singleByte(*value);
             if (!options.delimiter) return usageError("--delimiter takes exactly one byte");
+        } else if (name == "--input-encoding") {
+            options.inputEncoding = inputEncoding(*value);
+            if (!options.inputEncoding) return usageError("--input-encoding takes utf-8 or latin1");
         } else {
             options.decimalSeparator = singleByte(*value);
             if (!options.decimalSeparator || !isUsableDecimalSeparator(*options.decimalSeparator))
                 return usageError("--decimal-separator takes one printable character that is "
-                                  "not a digit, a sign, e, E or a blank");
+                                  "not a digit, a sign, e, E, = or a blank");
         }
     }
     if (batchFile && !options.batch) return usageError("unknown argument '" + *batchFile + "'");
     if (batchFile) options.batchFile = *batchFile;
     if (options.batchFile.empty()) return usageError("--batch needs a file name or -");
     if (options.delimiter && !options.batch) return usageError("--delimiter needs --batch");
+    if (options.inputEncoding && !options.batch) return usageError("--input-encoding needs --batch");
     return {options, {}};
 }
 
@@ -227,8 +258,11 @@ std::optional<char> fieldDelimiter(const CalcOptions& options, char decimalSepar
         error = std::string("the delimiter '") + c + "' is the decimal separator";
         return std::nullopt;
     }
-    if (c == '"' || c == '\r' || c == '\n') {
-        error = "the delimiter cannot be a quote, CR or LF";
+    // Numbers hold digits, signs, exponents, points and blanks; quotes and
+    // line breaks structure the table.
+    const bool digit = c >= '0' && c <= '9';
+    if (digit || std::string_view("+-eE. \"\r\n").find(c) != std::string_view::npos) {
+        error = "the delimiter cannot be a digit, a sign, e, E, a point, a blank, a quote, CR or LF";
         return std::nullopt;
     }
     return c;

@@ -2,17 +2,22 @@
 // The command line of morvane-calc:
 //   morvane-calc [--rate T] [--duration T] [--days T] [--cwu T] [--root-zone T]
 //                [--light-soil S] [--heavy-soil S] [--decimal-separator C] [--json]
-//                [--plan] [--batch [FILE] [--delimiter C]] [--help] [--version]
+//                [--plan] [--batch [FILE] [--delimiter C] [--input-encoding E]]
+//                [--help] [--version]
 // Each T is an input text exactly as typed into the window (blanks included);
 // an omitted one keeps the window's default text, written with the active
-// decimal separator. "--name=T" works as well. With --batch, the table's FILE
-// may also stand anywhere on its own: "--batch --json FILE". Each S is a
-// soil of the user's own, "FC:WP:DETECT:UPPER" (soil_text.h).
+// decimal separator. "--name=T" works as well. The argument after an option
+// is its value unless it starts with "--" (an option): "--days -11" gives
+// -11, "--rate --days 5" is "--rate has no value"; "--rate=--x" gives "--x".
+// With --batch, the table's FILE may also stand anywhere on its own:
+// "--batch --json FILE". Each S is a soil of the user's own,
+// "FC:WP:DETECT:UPPER" (soil_text.h).
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "text_encoding.h"
 #include "wetting_front_model.h"
 
 namespace morvane::calc {
@@ -34,6 +39,7 @@ struct CalcOptions {
     bool batch = false;
     std::string batchFile = "-";           // "-": standard input
     std::optional<char> delimiter;         // empty: by the decimal separator
+    std::optional<InputEncoding> inputEncoding;  // empty: UTF-8
 };
 
 struct ParsedCommandLine {
@@ -54,12 +60,14 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments);
 std::optional<ModelInputs> inputsWithDefaults(const GivenInputs& given, std::string& error);
 
 // Whether `c` can serve as a decimal separator: one printable ASCII character
-// that is not a digit, a sign, an exponent letter (e, E) or a blank.
+// that is not a digit, a sign, an exponent letter (e, E), "=" (which ends the
+// name in plain output's Name=text lines) or a blank.
 bool isUsableDecimalSeparator(char c);
 
 // The batch field delimiter: the option's, else ";" when the decimal separator
 // is "," and "," otherwise. Empty, with `error` set, when the option's
-// delimiter is the decimal separator, a quote, CR or LF.
+// delimiter could be part of a number (a digit, a sign, e, E, ".", a blank or
+// the decimal separator) or of a field's quoting (a quote, CR or LF).
 std::optional<char> fieldDelimiter(const CalcOptions& options, char decimalSeparator,
                                    std::string& error);
 

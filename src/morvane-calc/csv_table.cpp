@@ -1,5 +1,6 @@
 #include "csv_table.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -14,20 +15,26 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool CsvReader::refill()
 {
-    block_.resize(kBlockSize);
+    std::string& target = encoding_ == InputEncoding::kLatin1 ? raw_ : block_;
+    target.resize(kBlockSize);
     position_ = 0;
     for (;;) {
-        const ssize_t n = ::read(fd_, block_.data(), kBlockSize);
+        const ssize_t n = ::read(fd_, target.data(), kBlockSize);
         if (n >= 0) {
-            block_.resize(static_cast<std::size_t>(n));
-            return n > 0;
+            target.resize(static_cast<std::size_t>(n));
+            break;
         }
         if (errno != EINTR) {
             readError_ = std::strerror(errno);
-            block_.clear();
-            return false;
+            target.clear();
+            break;
         }
     }
+    if (encoding_ == InputEncoding::kLatin1) {
+        block_.clear();
+        appendLatin1AsUtf8(block_, raw_);
+    }
+    return !block_.empty();
 }
 
 int CsvReader::peek()
@@ -49,20 +56,63 @@ void CsvReader::endLine(int c)
     ++line_;
 }
 
-std::string& CsvReader::newField(CsvRecord& record)
+void CsvReader::keep(CsvRecord& record, int c)
 {
-    if (record.count == record.fields.size()) record.fields.emplace_back();
-    std::string& field = record.fields[record.count++];
-    field.clear();
-    return field;
+    if (record.text_.size() == fieldLimit_) return overflow(record);
+    record.text_ += static_cast<char>(c);
 }
 
-void CsvReader::readQuoted(CsvRecord& record, std::string& field)
+void CsvReader::overflow(CsvRecord& record)
+{
+    droppedFieldStart_ = false;
+    if (dropping_) return;
+    const bool cellFull = fieldLimit_ - record.bounds_.back() == kMaxCellBytes;
+    if (record.error.empty())
+        record.error = cellFull ? "a cell longer than 1 MiB" : "a row longer than 4 MiB";
+    record.text_.resize(record.bounds_.back());
+    dropping_ = true;
+    fieldLimit_ = record.text_.size();
+}
+
+void CsvReader::startRecord(CsvRecord& record)
+{
+    record.text_.clear();
+    record.bounds_.assign(1, 0);
+    record.error.clear();
+    record.line = line_;
+    dropping_ = false;
+    fieldLimit_ = kMaxCellBytes;
+}
+
+void CsvReader::nextField(CsvRecord& record)
+{
+    if (dropping_) {
+        droppedFieldStart_ = true;
+        return;
+    }
+    if (record.bounds_.size() == kMaxCells) {
+        // The fields read so far stay; the ones after them are dropped.
+        if (record.error.empty()) record.error = "more than 16384 cells";
+        dropping_ = true;
+        droppedFieldStart_ = true;
+        fieldLimit_ = record.text_.size();
+        return;
+    }
+    record.bounds_.push_back(record.text_.size());
+    fieldLimit_ = std::min(record.text_.size() + kMaxCellBytes, kMaxRowBytes);
+}
+
+bool CsvReader::atFieldStart(const CsvRecord& record) const
+{
+    return dropping_ ? droppedFieldStart_ : record.text_.size() == record.bounds_.back();
+}
+
+void CsvReader::readQuoted(CsvRecord& record)
 {
     for (;;) {
         const int c = get();
         if (c == kEnd) {
-            record.error = "unterminated quote";
+            if (record.error.empty()) record.error = "unterminated quote";
             return;
         }
         if (c == '"') {
@@ -70,12 +120,12 @@ void CsvReader::readQuoted(CsvRecord& record, std::string& field)
             get();
         } else if (c == '\r' || c == '\n') {
             // A line break inside quotes belongs to the field, as written.
-            field += static_cast<char>(c);
-            if (c == '\r' && peek() == '\n') field += static_cast<char>(get());
+            keep(record, c);
+            if (c == '\r' && peek() == '\n') keep(record, get());
             ++line_;
             continue;
         }
-        field += static_cast<char>(c);
+        keep(record, c);
     }
 }
 
@@ -96,26 +146,24 @@ bool CsvReader::next(CsvRecord& record)
     }
     if (c == kEnd) return false;
 
-    record.count = 0;
-    record.error.clear();
-    record.line = line_;
-    std::string* field = &newField(record);
+    startRecord(record);
     for (;; c = get()) {
-        if (c == kEnd) return true;
-        if (c == '\r' || c == '\n') {
-            endLine(c);
+        if (c == kEnd || c == '\r' || c == '\n') {
+            if (c != kEnd) endLine(c);
+            record.bounds_.push_back(record.text_.size());
             return true;
         }
         if (c == delimiter_) {
-            field = &newField(record);
-        } else if (c == '"' && field->empty()) {
-            readQuoted(record, *field);
+            nextField(record);
+        } else if (c == '"' && atFieldStart(record)) {
+            droppedFieldStart_ = false;
+            readQuoted(record);
             const int after = peek();
             if (after != delimiter_ && after != '\r' && after != '\n' && after != kEnd &&
                 record.error.empty())
                 record.error = "text after a closing quote";
         } else {
-            *field += static_cast<char>(c);
+            keep(record, c);
         }
     }
 }

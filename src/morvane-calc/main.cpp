@@ -83,17 +83,24 @@ int runBatch(const calc::CalcOptions& options)
             return kExitFailed;
         }
     }
-    const calc::BatchSettings settings{*delimiter, options.json, *defaults, options.plan};
+    const calc::BatchSettings settings{*delimiter, options.json, *defaults, options.plan,
+                                       options.inputEncoding.value_or(calc::InputEncoding::kUtf8)};
     calc::OutputBuffer out;
     const calc::BatchOutcome outcome = calc::runBatch(input, settings, out);
     if (input != STDIN_FILENO) ::close(input);
     if (!outcome.usageError.empty()) return usageError(outcome.usageError);
 
-    int status = finish(out, 0);
+    // Output that could not be written ends the batch: what the rows did no longer matters.
+    if (finish(out, 0) != 0) return kExitFailed;
+    int status = 0;
     if (!outcome.readError.empty()) {
         std::cerr << "morvane-calc: cannot read the table: " << outcome.readError << "\n";
         status = kExitFailed;
     }
+    if (outcome.firstLineNotUtf8 > 0)
+        std::cerr << "morvane-calc: line " << outcome.firstLineNotUtf8
+                  << " is not UTF-8, and JSON shows its stray bytes as U+FFFD; for a "
+                     "Latin-1 or Windows-1252 table, use --input-encoding latin1\n";
     if (outcome.failedRows > 0) {
         std::cerr << "morvane-calc: " << outcome.failedRows << " of " << outcome.rows
                   << (outcome.rows == 1 ? " row" : " rows") << " failed\n";

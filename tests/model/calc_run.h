@@ -3,6 +3,7 @@
 // standard output and standard error.
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -27,7 +28,7 @@ inline std::string readAll(int fd)
 }
 
 struct CalcRun {
-    int exitCode = -1;
+    int exitCode = -1;  // 128 + the signal when a signal ended it, as shells give it
     std::string out, err;
 };
 
@@ -36,6 +37,8 @@ struct CalcRun {
 struct Redirect {
     std::string input = "/dev/null";
     std::string output;
+    bool brokenPipe = false;     // standard output a pipe that nobody reads
+    bool ignoreSigpipe = false;  // SIGPIPE ignored, as some services and scripts start programs
 };
 
 // Runs morvane-calc with the arguments; `locale`, when given, becomes LC_ALL.
@@ -63,6 +66,8 @@ inline CalcRun runCalc(const std::vector<std::string>& arguments, const char* lo
 
     int outPipe[2], errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0) return {};
+    // A pipe whose reading end is closed before the program starts fails its first write.
+    if (redirect.brokenPipe) close(outPipe[0]);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, redirect.input.c_str(), O_RDONLY, 0);
@@ -71,20 +76,35 @@ inline CalcRun runCalc(const std::vector<std::string>& arguments, const char* lo
     else
         posix_spawn_file_actions_addopen(&actions, 1, redirect.output.c_str(), O_WRONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
-    posix_spawn_file_actions_addclose(&actions, outPipe[0]);
+    if (!redirect.brokenPipe) posix_spawn_file_actions_addclose(&actions, outPipe[0]);
     posix_spawn_file_actions_addclose(&actions, errPipe[0]);
+    // An ignored signal stays ignored in the program; otherwise SIGPIPE has
+    // its default action there, whatever the test runner set.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    sigset_t sigpipe;
+    sigemptyset(&sigpipe);
+    sigaddset(&sigpipe, SIGPIPE);
+    posix_spawnattr_setsigdefault(&attributes, &sigpipe);
+    if (!redirect.ignoreSigpipe) posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+    const auto previous = redirect.ignoreSigpipe ? signal(SIGPIPE, SIG_IGN) : SIG_DFL;
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, program, &actions, nullptr, argv.data(), envp.data());
+    const int spawned = posix_spawn(&pid, program, &actions, &attributes, argv.data(), envp.data());
+    if (redirect.ignoreSigpipe) signal(SIGPIPE, previous);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     close(outPipe[1]);
     close(errPipe[1]);
     CalcRun result;
-    // The outputs are a few kilobytes, well within one pipe buffer each.
-    result.out = readAll(outPipe[0]);
+    // Standard error is a few lines, well within one pipe buffer, so standard
+    // output can be read to its end first.
+    if (!redirect.brokenPipe) result.out = readAll(outPipe[0]);
     result.err = readAll(errPipe[0]);
     int status = 0;
-    if (spawned == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status))
-        result.exitCode = WEXITSTATUS(status);
+    if (spawned == 0 && waitpid(pid, &status, 0) == pid) {
+        if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
+        if (WIFSIGNALED(status)) result.exitCode = 128 + WTERMSIG(status);
+    }
     return result;
 }
 

@@ -76,7 +76,7 @@ TEST(MorvaneCalcSoils, ABadSoilIsAUsageError)
         {{"--light-soil", "0:2:0:1:0:23:0:3", "--decimal-separator", ":"}, nullptr,
          "Light soil: the values of a soil are separated by colons, so the decimal separator "
          "cannot be a colon."},
-        {{"--light-soil"}, nullptr, "--light-soil needs a value"},
+        {{"--light-soil"}, nullptr, "--light-soil has no value"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);

@@ -196,7 +196,7 @@ TEST(MorvaneCalc, OmittedOptionsTakeTheDefaultsWithTheActiveSeparator)
 
 TEST(MorvaneCalc, DecimalSeparatorMustBeOneUsableCharacter)
 {
-    const char* const rejected[] = {"5", "0", "e", "E", "-", "+", " ", "\t", "\n", ",,", "",
+    const char* const rejected[] = {"5", "0", "e", "E", "-", "+", " ", "\t", "\n", ",,", "", "=",
                                     "\xc3\xa9" /* é, two bytes */, "\xb7" /* not a character alone */};
     for (const char* separator : rejected) {
         SCOPED_TRACE(separator);
@@ -204,7 +204,7 @@ TEST(MorvaneCalc, DecimalSeparatorMustBeOneUsableCharacter)
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find("--decimal-separator takes one printable character that is not "
-                               "a digit, a sign, e, E or a blank"),
+                               "a digit, a sign, e, E, = or a blank"),
                   std::string::npos);
     }
     for (const char* separator : {",", ".", "'", "/", "_"}) {
