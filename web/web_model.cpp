@@ -5,20 +5,32 @@
 //   {"report": {"texts": {"AppAmount": "21", ...}, ..., "error": null},
 //    "plain": "AppAmount=21\nLtSWD=19.5\n...",
 //    "appliedDepth": 21, "rootZone": 450,
-//    "sentences": {"light": "Shallow detector (150 mm) responds once ...", "heavy": "..."}}
+//    "sentences": {"light": "Shallow detector (150 mm) responds once ...", "heavy": "..."},
+//    "charts": {"light": {"band": {"row": 185, ...}, ...}, "heavy": {...}},
+//    "failedInput": null}
 // where "report" and "plain" are, byte for byte, what morvane-calc --json and
 // morvane-calc print for the same texts and separator (the report holds the
-// irrigation plan), and "sentences" is each soil's plan in words. A failing
-// run (a plan beyond the double range fails it too) keeps what it wrote
-// before the failure and names it in report.error, and has no sentences
-// (null); a held value the run did not reach is null.
+// irrigation plan), "sentences" is each soil's plan in words and "charts"
+// every pixel row of each soil's chart (chart_json.h). A failing run (a plan
+// beyond the double range fails it too) keeps what it wrote before the
+// failure and names it in report.error, has no sentences and no charts
+// (null; "chartError" holds the failure of the charts alone), and names the input box it came from in "failedInput" ("rate",
+// "duration", "days", "cwu", "rootZone", or null); a held value the run did
+// not reach is null.
+//
+// morvane_depth_axis() gives the charts' frame and depth axis, the same for
+// every run; morvane_depth_row(depth) and morvane_depth_length(extent) are
+// the depth axis conversions on their own.
 
 #include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
 
+#include "chart_json.h"
 #include "command_line.h"
+#include "failed_input.h"
+#include "failures.h"
 #include "floating_point_environment.h"
 #include "json_text.h"
 #include "model_run.h"
@@ -26,6 +38,7 @@
 #include "plan_sentences.h"
 #include "response_plan.h"
 #include "result_report.h"
+#include "soil_chart_layout.h"
 #include "wetting_front_model.h"
 
 namespace {
@@ -54,6 +67,37 @@ void appendPlanSentences(std::string& out, const ResponsePlan& plan)
     out += ", \"heavy\": ";
     calc::appendJsonString(out, planSentences(plan.heavy, plan.rateText));
     out += "}";
+}
+
+// Both soils' charts, or the failure of the window's chart steps (a root zone
+// too large to round for its line), which the page shows as a failure.
+std::optional<std::string> appendCharts(std::string& out, const ModelResults& results)
+{
+    std::string charts = "{\"light\": ";
+    try {
+        web::appendSoilChartJson(charts, web::soilChartLayout(results, results.light));
+        charts += ", \"heavy\": ";
+        web::appendSoilChartJson(charts, web::soilChartLayout(results, results.heavy));
+    } catch (const Exception& failure) {
+        out += "null";
+        return withClosingPeriod(failure.message());
+    }
+    out += charts + "}";
+    return std::nullopt;
+}
+
+void appendOptionalString(std::string& out, const std::optional<std::string>& text)
+{
+    if (text)
+        calc::appendJsonString(out, *text);
+    else
+        out += "null";
+}
+
+void appendFailedInput(std::string& out, const ModelInputs& inputs, const std::string& error)
+{
+    const std::string name = web::failedInputName(inputs, error);
+    appendOptionalString(out, name.empty() ? std::nullopt : std::optional(name));
 }
 
 // The separator the page asks for, when morvane-calc would accept it too.
@@ -91,6 +135,19 @@ char* morvane_run(const char* rate, const char* duration, const char* days,
         appendPlanSentences(out, *plan);
     else
         out += "null";
+    out += ", \"charts\": ";
+    std::optional<std::string> chartError;
+    if (run.error)
+        out += "null";
+    else
+        chartError = appendCharts(out, results);
+    out += ", \"chartError\": ";
+    appendOptionalString(out, chartError);
+    out += ", \"failedInput\": ";
+    if (run.error)
+        appendFailedInput(out, inputs, *run.error);
+    else
+        out += "null";
     out += "}";
     return copyForCaller(out);
 }
@@ -117,5 +174,16 @@ char* morvane_default_inputs(char decimalSeparator)
     out += "}";
     return copyForCaller(out);
 }
+
+char* morvane_depth_axis()
+{
+    std::string out;
+    web::appendDepthAxisJson(out, web::depthAxisLayout());
+    return copyForCaller(out);
+}
+
+int morvane_depth_row(double depth) { return web::depthRow(depth); }
+
+int morvane_depth_length(double extent) { return web::depthLength(extent); }
 
 }  // extern "C"
