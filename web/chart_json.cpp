@@ -95,6 +95,8 @@ void appendDepthAxisJson(std::string& out, const DepthAxisLayout& axis)
     appendInteger(object.key("panelWidth"), axis.panelWidth);
     appendInteger(object.key("panelHeight"), axis.panelHeight);
     appendBox(object.key("plot"), axis.plot);
+    appendBox(object.key("axisLine"), axis.axisLine);
+    appendInteger(object.key("titleColumn"), axis.titleColumn);
     appendInteger(object.key("titleCentreRow"), axis.titleCentreRow);
     appendInteger(object.key("labelRightEdge"), axis.labelRightEdge);
     appendLabels(object.key("labels"), axis.labels);

@@ -34,6 +34,8 @@ constexpr int kMinorTickCount = 3;
 constexpr int kTickLength = 4;
 constexpr int kMinorTickLength = 2;
 constexpr int kLabelGap = 8;  // between a label's right end and the axis line
+constexpr int kAxisLineWidth = 2;
+constexpr int kTitleColumn = 14;
 
 // The depth axis as the window's chart lays it out: 0..600 mm, inverted,
 // on the plot's top and bottom rows.
@@ -130,6 +132,9 @@ DepthAxisLayout depthAxisLayout()
     axis.panelWidth = kPanelWidth;
     axis.panelHeight = kPanelHeight;
     axis.plot = {kPlotLeft, kPlotTop, kPlotRight - kPlotLeft + 1, kPlotBottom - kPlotTop + 1};
+    axis.axisLine = {kPlotLeft - kAxisLineWidth / 2, scale.startPixel, kAxisLineWidth,
+                     scale.axisSize};
+    axis.titleColumn = kTitleColumn;
     axis.titleCentreRow = scale.centerPixel;
     axis.labelRightEdge = kPlotLeft - kLabelGap;
 

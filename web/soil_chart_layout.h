@@ -76,6 +76,8 @@ struct DepthAxisLayout {
     int panelWidth = 0;
     int panelHeight = 0;
     PixelBox plot;               // inside and frame, right and bottom edges included
+    PixelBox axisLine;
+    int titleColumn = 0;         // the centre of the rotated title's line
     int titleCentreRow = 0;
     int labelRightEdge = 0;
     std::vector<AxisLabel> labels;  // from 600 mm up to 0 mm, as drawn
