@@ -104,6 +104,7 @@ const MorvanePage = (() => {
 
     drawEmptyCharts() {
       for (const soil of soils) SoilChart.draw(byId(soil.chart), soil.title, this.depthAxis, null);
+      SoilChart.drawSwatches();
     }
 
     // One run of the texts in the boxes; true when it worked.

@@ -84,17 +84,52 @@ const SoilChart = (() => {
   }
 
   // The window's 17-pixel circle with its yellow rim, ringed in black.
+  function circleMarker(svg, centre, colour, extra = {}) {
+    element(svg, "circle", { class: "marker-edge", cx: centre.x, cy: centre.y, r: 9,
+                             fill: "none", stroke: colours.black });
+    return element(svg, "circle", { cx: centre.x, cy: centre.y, r: 8, fill: colours[colour],
+                                    stroke: colours.yellow, ...extra });
+  }
+
   function drawMarker(svg, className, marker) {
     if (!marker.shown) return;
     const colour = marker.responds ? "red" : "yellow";
-    const centre = { cx: marker.centreX, cy: marker.centreY };
-    element(svg, "circle", { class: "marker-edge", ...centre, r: 9, fill: "none",
-                             stroke: colours.black });
-    element(svg, "circle", {
-      class: `marker ${className}`, ...centre, r: 8, fill: colours[colour],
-      stroke: colours.yellow, "data-top": marker.box.top, "data-colour": colour,
+    circleMarker(svg, { x: marker.centreX, y: marker.centreY }, colour, {
+      class: `marker ${className}`, "data-top": marker.box.top, "data-colour": colour,
       "data-depth": marker.depth,
     });
+  }
+
+  // The legend's swatches, 18 x 18 canvases, each painted as the charts
+  // draw its element: a list of [shape, colour, geometry] painted in order.
+  // Canvases, because a browser's forced dark mode recolours small pictures
+  // and backgrounds but leaves canvases as painted, as it leaves the charts.
+  const swatches = {
+    applied: [["box", "black", [1, 1, 16, 16]], ["box", "fuchsia", [2, 2, 14, 14]]],
+    band: [["box", "blue", [1, 1, 16, 16]]],
+    "marker-red": [["disc", "black", 9], ["disc", "yellow", 8.5], ["disc", "red", 7.5]],
+    "marker-yellow": [["disc", "black", 9], ["disc", "yellow", 8.5]],
+    "root-zone": [["box", "black", [0, 7, 18, 5]], ["box", "yellow", [1, 8, 16, 3]]],
+    "front-24h": [["box", "green", [0, 8, 18, 3]]],
+  };
+
+  function drawSwatches() {
+    const scale = window.devicePixelRatio || 1;
+    for (const canvas of document.querySelectorAll("canvas.swatch")) {
+      canvas.width = canvas.height = Math.round(18 * scale);
+      const context = canvas.getContext("2d");
+      context.scale(scale, scale);
+      for (const [shape, colour, geometry] of swatches[canvas.dataset.shows]) {
+        context.fillStyle = colours[colour];
+        if (shape === "box") {
+          context.fillRect(...geometry);
+        } else {
+          context.beginPath();
+          context.arc(9, 9, geometry, 0, 2 * Math.PI);
+          context.fill();
+        }
+      }
+    }
   }
 
   // Redraws `svg` for one soil: `axis` is the module's depth axis, `chart`
@@ -116,7 +151,7 @@ const SoilChart = (() => {
     drawMarker(svg, "deep", chart.deepMarker);
   }
 
-  return { draw };
+  return { draw, drawSwatches };
 })();
 
 if (typeof module !== "undefined") module.exports = SoilChart;
