@@ -84,18 +84,15 @@ const SoilChart = (() => {
   }
 
   // The window's 17-pixel circle with its yellow rim, ringed in black.
-  function circleMarker(svg, centre, colour, extra = {}) {
-    element(svg, "circle", { class: "marker-edge", cx: centre.x, cy: centre.y, r: 9,
-                             fill: "none", stroke: colours.black });
-    return element(svg, "circle", { cx: centre.x, cy: centre.y, r: 8, fill: colours[colour],
-                                    stroke: colours.yellow, ...extra });
-  }
-
   function drawMarker(svg, className, marker) {
     if (!marker.shown) return;
     const colour = marker.responds ? "red" : "yellow";
-    circleMarker(svg, { x: marker.centreX, y: marker.centreY }, colour, {
-      class: `marker ${className}`, "data-top": marker.box.top, "data-colour": colour,
+    const centre = { cx: marker.centreX, cy: marker.centreY };
+    element(svg, "circle", { class: "marker-edge", ...centre, r: 9, fill: "none",
+                             stroke: colours.black });
+    element(svg, "circle", {
+      class: `marker ${className}`, ...centre, r: 8, fill: colours[colour],
+      stroke: colours.yellow, "data-top": marker.box.top, "data-colour": colour,
       "data-depth": marker.depth,
     });
   }
