@@ -11,8 +11,12 @@
   manifest.href = "manifest.webmanifest";
   document.head.appendChild(manifest);
   // Service workers exist only in secure contexts: https and localhost.
+  // Registered once the page has loaded, so that caching the site does not
+  // hold up the first result.
   if ("serviceWorker" in navigator)
-    navigator.serviceWorker.register("service-worker.js").catch((failure) => {
-      console.warn(`The page will not work offline: ${failure}`);
+    window.addEventListener("load", () => {
+      navigator.serviceWorker.register("service-worker.js").catch((failure) => {
+        console.warn(`The page will not work offline: ${failure}`);
+      });
     });
 })();
