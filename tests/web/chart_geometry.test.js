@@ -14,6 +14,7 @@ const path = require("node:path");
 const { execFileSync } = require("node:child_process");
 const { describe, it, before } = require("node:test");
 const { loadPageModel } = require("./page_module.js");
+const { seededRandom: random } = require("./seeded_random.js");
 
 const pagePath = process.env.MORVANE_PAGE;
 if (!pagePath) throw new Error("set MORVANE_PAGE");
@@ -29,18 +30,6 @@ function windowDepthAxis() {
   return (depths) => execFileSync(program, { input: depths.map((d) => d.toPrecision(17)).join("\n"),
                                              maxBuffer: 64 * 1024 * 1024 })
     .toString().trim().split("\n").map((line) => line.split(" ").map(Number));
-}
-
-// A seeded generator (mulberry32), so a failure names a repeatable case.
-function random(seed) {
-  let state = seed >>> 0;
-  return () => {
-    state = (state + 0x6d2b79f5) >>> 0;
-    let t = state;
-    t = Math.imul(t ^ (t >>> 15), t | 1);
-    t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
-    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-  };
 }
 
 describe("depth axis", () => {

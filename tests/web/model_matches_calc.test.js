@@ -9,6 +9,7 @@ const assert = require("node:assert/strict");
 const { execFileSync, spawnSync } = require("node:child_process");
 const { describe, it, before } = require("node:test");
 const { loadPageModel } = require("./page_module.js");
+const { seededRandom: random } = require("./seeded_random.js");
 
 const pagePath = process.env.MORVANE_PAGE;
 const calcPath = process.env.MORVANE_CALC;
@@ -41,18 +42,6 @@ function expectSameAsCalc(model, texts, separator) {
 
 const defaults = { rate: "10", duration: "2.5", days: "5", cwu: "5", rootZone: "500" };
 const withDefaults = (given) => ({ ...defaults, ...given });
-
-// A seeded generator (mulberry32), so a failure names a repeatable case.
-function random(seed) {
-  let state = seed >>> 0;
-  return () => {
-    state = (state + 0x6d2b79f5) >>> 0;
-    let t = state;
-    t = Math.imul(t ^ (t >>> 15), t | 1);
-    t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
-    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-  };
-}
 
 // Mostly plausible numbers, with some zeros, negatives, exponents, blanks,
 // the other separator, huge and tiny values and junk.
