@@ -1,17 +1,15 @@
 #include "failed_input.h"
 
+#include <utility>
+
 
 #include "failures.h"
+#include "named_inputs.h"
 #include "parse_number.h"
 
 namespace morvane::web {
 
 namespace {
-
-struct NamedText {
-    const char* name;
-    const std::string* text;
-};
 
 // The failure text the page shows for a text that fails to convert, or ""
 // when it converts.
@@ -31,13 +29,10 @@ bool isZero(const std::string& text) { return conversionFailure(text).empty() &&
 
 std::string failedInputName(const ModelInputs& inputs, const std::string& error)
 {
-    // The order in which the model reads its inputs: the first text that
-    // fails with the run's message is the one that stopped it.
-    const NamedText readOrder[] = {{"rate", &inputs.appRate},     {"duration", &inputs.duration},
-                                   {"days", &inputs.days},        {"cwu", &inputs.cropWaterUse},
-                                   {"rootZone", &inputs.rootZone}};
-    for (const NamedText& input : readOrder)
-        if (conversionFailure(*input.text) == error) return input.name;
+    // In the order the model reads them, the first text that fails with the
+    // run's message is the one that stopped it.
+    for (const NamedInput& input : kNamedInputs)
+        if (conversionFailure(inputs.*input.text) == error) return input.name;
 
     // Every text converted. A zero root zone divides by zero (or 0 by 0 when
     // the deficit is 0 too); a zero deficit, from no days or no crop water
@@ -45,10 +40,10 @@ std::string failedInputName(const ModelInputs& inputs, const std::string& error)
     if (error != withClosingPeriod(EZeroDivide().message()) &&
         error != withClosingPeriod(EInvalidOp().message()))
         return {};
-    const NamedText zeroOrder[] = {{"rootZone", &inputs.rootZone}, {"days", &inputs.days},
-                                   {"cwu", &inputs.cropWaterUse}};
-    for (const NamedText& input : zeroOrder)
-        if (isZero(*input.text)) return input.name;
+    const std::pair<const char*, const std::string*> zeroOrder[] = {
+        {"rootZone", &inputs.rootZone}, {"days", &inputs.days}, {"cwu", &inputs.cropWaterUse}};
+    for (const auto& [name, text] : zeroOrder)
+        if (isZero(*text)) return name;
     return {};
 }
 

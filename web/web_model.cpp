@@ -14,9 +14,9 @@
 // every pixel row of each soil's chart (chart_json.h). A failing run (a plan
 // beyond the double range fails it too) keeps what it wrote before the
 // failure and names it in report.error, has no sentences and no charts
-// (null; "chartError" holds the failure of the charts alone), and names the input box it came from in "failedInput" ("rate",
-// "duration", "days", "cwu", "rootZone", or null); a held value the run did
-// not reach is null.
+// (null; "chartError" holds the failure of the charts alone), and names the
+// input box it came from in "failedInput" (named_inputs.h, or null); a held
+// value the run did not reach is null.
 //
 // morvane_depth_axis() gives the charts' frame and depth axis, the same for
 // every run; morvane_depth_row(depth) and morvane_depth_length(extent) are
@@ -34,6 +34,7 @@
 #include "floating_point_environment.h"
 #include "json_text.h"
 #include "model_run.h"
+#include "named_inputs.h"
 #include "number_format_settings.h"
 #include "plan_sentences.h"
 #include "response_plan.h"
@@ -94,9 +95,20 @@ void appendOptionalString(std::string& out, const std::optional<std::string>& te
         out += "null";
 }
 
-void appendFailedInput(std::string& out, const ModelInputs& inputs, const std::string& error)
+// What the page draws of a run, or which box it names after a failure.
+void appendChartsOrFailedInput(std::string& out, const calc::ModelRun& run,
+                               const ModelInputs& inputs, const ModelResults& results)
 {
-    const std::string name = web::failedInputName(inputs, error);
+    out += ", \"charts\": ";
+    std::optional<std::string> chartError;
+    if (run.error)
+        out += "null";
+    else
+        chartError = appendCharts(out, results);
+    out += ", \"chartError\": ";
+    appendOptionalString(out, chartError);
+    out += ", \"failedInput\": ";
+    const std::string name = run.error ? web::failedInputName(inputs, *run.error) : "";
     appendOptionalString(out, name.empty() ? std::nullopt : std::optional(name));
 }
 
@@ -135,19 +147,7 @@ char* morvane_run(const char* rate, const char* duration, const char* days,
         appendPlanSentences(out, *plan);
     else
         out += "null";
-    out += ", \"charts\": ";
-    std::optional<std::string> chartError;
-    if (run.error)
-        out += "null";
-    else
-        chartError = appendCharts(out, results);
-    out += ", \"chartError\": ";
-    appendOptionalString(out, chartError);
-    out += ", \"failedInput\": ";
-    if (run.error)
-        appendFailedInput(out, inputs, *run.error);
-    else
-        out += "null";
+    appendChartsOrFailedInput(out, run, inputs, results);
     out += "}";
     return copyForCaller(out);
 }
@@ -160,16 +160,11 @@ char* morvane_default_inputs(char decimalSeparator)
     useDecimalSeparator(decimalSeparator);
     const ModelInputs defaults = localisedDefaultInputs();
     std::string out = "{";
-    const std::pair<const char*, const std::string*> fields[] = {
-        {"rate", &defaults.appRate},       {"duration", &defaults.duration},
-        {"days", &defaults.days},          {"cwu", &defaults.cropWaterUse},
-        {"rootZone", &defaults.rootZone},
-    };
-    for (const auto& [name, text] : fields) {
+    for (const web::NamedInput& input : web::kNamedInputs) {
         if (out.size() > 1) out += ", ";
-        calc::appendJsonString(out, name);
+        calc::appendJsonString(out, input.name);
         out += ": ";
-        calc::appendJsonString(out, *text);
+        calc::appendJsonString(out, defaults.*input.text);
     }
     out += "}";
     return copyForCaller(out);
