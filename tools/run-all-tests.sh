@@ -6,8 +6,9 @@
 #   3. clang with libFuzzer: each fuzz target for up to 60 seconds;
 #   4. the model, morvane-calc and their tests with the software extended type;
 #   5. the same cross-built for aarch64 and run under qemu-aarch64;
-# and the browser page with Emscripten, tested in node against the first
-# build's morvane-calc and in headless Chromium.
+# and the browser page's site with Emscripten, tested in node against the
+# first build's morvane-calc and in headless Chromium (also driven through
+# puppeteer-core: offline, installed, printed, on a phone).
 # Build trees go to build-test/, build-sanitize/, build-fuzz/, build-software/,
 # build-aarch64/ and build-web/ beside this script's checkout. Exits non-zero on the first failure.
 set -euo pipefail
@@ -182,6 +183,8 @@ tools/compare-calc-outputs.sh "$(calc_in build-test)" "$(calc_in build-aarch64)"
 
 section "Browser page (Emscripten), checked in node and headless Chromium"
 bash tools/build-web.sh build-web/page
+# The browser driver of the phone tests (tools/setup.sh installs it too).
+[ -d tests/web/node_modules/puppeteer-core ] || npm ci --prefix tests/web --no-audit --no-fund
 MORVANE_PAGE=$root/build-web/page/index.html MORVANE_CALC="$root/$(calc_in build-test)" \
   node --test tests/web/
 

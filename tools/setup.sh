@@ -12,8 +12,12 @@ packages=(
   at-spi2-core python3-pyatspi    # the window read through the accessibility bus
   desktop-file-utils appstream lintian man-db
   g++-aarch64-linux-gnu qemu-user  # the aarch64 cross-build and its tests
-  emscripten nodejs chromium       # the browser page and its tests
+  emscripten nodejs chromium librsvg2-bin  # the browser page, its icons and tests
+  poppler-utils                    # the printed page checked as a picture
 )
+# npm for the page tests' browser driver (tests/web/package.json); a node
+# that brings its own npm conflicts with Debian's package.
+command -v npm >/dev/null || packages+=(npm)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -33,3 +37,5 @@ for entry in "de_DE.UTF-8 UTF-8:de_DE.utf8" "fr_FR.UTF-8 UTF-8:fr_FR.utf8" "ps_A
   fi
 done
 if ((need_gen)); then locale-gen >/dev/null; fi
+# The page tests' browser driver, at the versions of tests/web/package-lock.json.
+npm ci --prefix "$(dirname "$0")/../tests/web" --no-audit --no-fund --loglevel=error

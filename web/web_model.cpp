@@ -5,27 +5,41 @@
 //   {"report": {"texts": {"AppAmount": "21", ...}, ..., "error": null},
 //    "plain": "AppAmount=21\nLtSWD=19.5\n...",
 //    "appliedDepth": 21, "rootZone": 450,
-//    "sentences": {"light": "Shallow detector (150 mm) responds once ...", "heavy": "..."}}
+//    "sentences": {"light": "Shallow detector (150 mm) responds once ...", "heavy": "..."},
+//    "charts": {"light": {"band": {"row": 185, ...}, ...}, "heavy": {...}},
+//    "failedInput": null}
 // where "report" and "plain" are, byte for byte, what morvane-calc --json and
 // morvane-calc print for the same texts and separator (the report holds the
-// irrigation plan), and "sentences" is each soil's plan in words. A failing
-// run (a plan beyond the double range fails it too) keeps what it wrote
-// before the failure and names it in report.error, and has no sentences
-// (null); a held value the run did not reach is null.
+// irrigation plan), "sentences" is each soil's plan in words and "charts"
+// every pixel row of each soil's chart (chart_json.h). A failing run (a plan
+// beyond the double range fails it too) keeps what it wrote before the
+// failure and names it in report.error, has no sentences and no charts
+// (null; "chartError" holds the failure of the charts alone), and names the
+// input box it came from in "failedInput" (named_inputs.h, or null); a held
+// value the run did not reach is null.
+//
+// morvane_depth_axis() gives the charts' frame and depth axis, the same for
+// every run; morvane_depth_row(depth) and morvane_depth_length(extent) are
+// the depth axis conversions on their own.
 
 #include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
 
+#include "chart_json.h"
 #include "command_line.h"
+#include "failed_input.h"
+#include "failures.h"
 #include "floating_point_environment.h"
 #include "json_text.h"
 #include "model_run.h"
+#include "named_inputs.h"
 #include "number_format_settings.h"
 #include "plan_sentences.h"
 #include "response_plan.h"
 #include "result_report.h"
+#include "soil_chart_layout.h"
 #include "wetting_front_model.h"
 
 namespace {
@@ -54,6 +68,48 @@ void appendPlanSentences(std::string& out, const ResponsePlan& plan)
     out += ", \"heavy\": ";
     calc::appendJsonString(out, planSentences(plan.heavy, plan.rateText));
     out += "}";
+}
+
+// Both soils' charts, or the failure of the window's chart steps (a root zone
+// too large to round for its line), which the page shows as a failure.
+std::optional<std::string> appendCharts(std::string& out, const ModelResults& results)
+{
+    std::string charts = "{\"light\": ";
+    try {
+        web::appendSoilChartJson(charts, web::soilChartLayout(results, results.light));
+        charts += ", \"heavy\": ";
+        web::appendSoilChartJson(charts, web::soilChartLayout(results, results.heavy));
+    } catch (const Exception& failure) {
+        out += "null";
+        return withClosingPeriod(failure.message());
+    }
+    out += charts + "}";
+    return std::nullopt;
+}
+
+void appendOptionalString(std::string& out, const std::optional<std::string>& text)
+{
+    if (text)
+        calc::appendJsonString(out, *text);
+    else
+        out += "null";
+}
+
+// What the page draws of a run, or which box it names after a failure.
+void appendChartsOrFailedInput(std::string& out, const calc::ModelRun& run,
+                               const ModelInputs& inputs, const ModelResults& results)
+{
+    out += ", \"charts\": ";
+    std::optional<std::string> chartError;
+    if (run.error)
+        out += "null";
+    else
+        chartError = appendCharts(out, results);
+    out += ", \"chartError\": ";
+    appendOptionalString(out, chartError);
+    out += ", \"failedInput\": ";
+    const std::string name = run.error ? web::failedInputName(inputs, *run.error) : "";
+    appendOptionalString(out, name.empty() ? std::nullopt : std::optional(name));
 }
 
 // The separator the page asks for, when morvane-calc would accept it too.
@@ -91,6 +147,7 @@ char* morvane_run(const char* rate, const char* duration, const char* days,
         appendPlanSentences(out, *plan);
     else
         out += "null";
+    appendChartsOrFailedInput(out, run, inputs, results);
     out += "}";
     return copyForCaller(out);
 }
@@ -103,19 +160,25 @@ char* morvane_default_inputs(char decimalSeparator)
     useDecimalSeparator(decimalSeparator);
     const ModelInputs defaults = localisedDefaultInputs();
     std::string out = "{";
-    const std::pair<const char*, const std::string*> fields[] = {
-        {"rate", &defaults.appRate},       {"duration", &defaults.duration},
-        {"days", &defaults.days},          {"cwu", &defaults.cropWaterUse},
-        {"rootZone", &defaults.rootZone},
-    };
-    for (const auto& [name, text] : fields) {
+    for (const web::NamedInput& input : web::kNamedInputs) {
         if (out.size() > 1) out += ", ";
-        calc::appendJsonString(out, name);
+        calc::appendJsonString(out, input.name);
         out += ": ";
-        calc::appendJsonString(out, *text);
+        calc::appendJsonString(out, defaults.*input.text);
     }
     out += "}";
     return copyForCaller(out);
 }
+
+char* morvane_depth_axis()
+{
+    std::string out;
+    web::appendDepthAxisJson(out, web::depthAxisLayout());
+    return copyForCaller(out);
+}
+
+int morvane_depth_row(double depth) { return web::depthRow(depth); }
+
+int morvane_depth_length(double extent) { return web::depthLength(extent); }
 
 }  // extern "C"

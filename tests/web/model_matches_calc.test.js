@@ -9,6 +9,7 @@ const assert = require("node:assert/strict");
 const { execFileSync, spawnSync } = require("node:child_process");
 const { describe, it, before } = require("node:test");
 const { loadPageModel } = require("./page_module.js");
+const { seededRandom: random } = require("./seeded_random.js");
 
 const pagePath = process.env.MORVANE_PAGE;
 const calcPath = process.env.MORVANE_CALC;
@@ -42,18 +43,6 @@ function expectSameAsCalc(model, texts, separator) {
 const defaults = { rate: "10", duration: "2.5", days: "5", cwu: "5", rootZone: "500" };
 const withDefaults = (given) => ({ ...defaults, ...given });
 
-// A seeded generator (mulberry32), so a failure names a repeatable case.
-function random(seed) {
-  let state = seed >>> 0;
-  return () => {
-    state = (state + 0x6d2b79f5) >>> 0;
-    let t = state;
-    t = Math.imul(t ^ (t >>> 15), t | 1);
-    t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
-    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-  };
-}
-
 // Mostly plausible numbers, with some zeros, negatives, exponents, blanks,
 // the other separator, huge and tiny values and junk.
 function randomText(next, typical) {
@@ -86,28 +75,35 @@ describe("the page's model gives morvane-calc's texts", () => {
 
   it("on every kind of failure, keeping what was written before it", () => {
     const cases = [
-      // [inputs, the message, the last text written before the failure]
-      [{ duration: "abc" }, "'abc' is not a valid floating point value.", undefined],
-      [{ rate: "1e4999" }, "'1e4999' is not a valid floating point value.", undefined],
-      [{ rootZone: "5OO" }, "'5OO' is not a valid floating point value.", "AppAmount"],
-      [{ cwu: "2,5" }, "'2,5' is not a valid floating point value.", "AppAmount"],
-      [{ days: "0" }, "Floating point division by zero.", "HvSWD"],
-      [{ cwu: "0" }, "Floating point division by zero.", "HvSWD"],
-      [{ rootZone: "0" }, "Floating point division by zero.", "HvSWD"],
-      // The light storage divides by a total of 0.0.
-      [{ rootZone: "0.1" }, "Floating point division by zero.", "LtAW"],
-      [{ days: "-11" }, "Floating point division by zero.", "HvSWD"],
-      [{ days: "-6" }, "Floating point division by zero.", "HvSWD"],
-      [{ rootZone: "0", days: "0" }, "Invalid floating point operation.", "HvSWD"],
+      // [inputs, the message, the last text written before the failure, the
+      //  input box the page names]
+      [{ duration: "abc" }, "'abc' is not a valid floating point value.", undefined, "duration"],
+      [{ rate: "1e4999" }, "'1e4999' is not a valid floating point value.", undefined, "rate"],
+      [{ rootZone: "5OO" }, "'5OO' is not a valid floating point value.", "AppAmount", "rootZone"],
+      [{ cwu: "2,5" }, "'2,5' is not a valid floating point value.", "AppAmount", "cwu"],
+      [{ days: "0" }, "Floating point division by zero.", "HvSWD", "days"],
+      [{ cwu: "0" }, "Floating point division by zero.", "HvSWD", "cwu"],
+      [{ rootZone: "0" }, "Floating point division by zero.", "HvSWD", "rootZone"],
+      // The light storage divides by a total of 0.0: no one box is zero.
+      [{ rootZone: "0.1" }, "Floating point division by zero.", "LtAW", null],
+      [{ days: "-11" }, "Floating point division by zero.", "HvSWD", null],
+      [{ days: "-6" }, "Floating point division by zero.", "HvSWD", null],
+      [{ rootZone: "0", days: "0" }, "Invalid floating point operation.", "HvSWD", "rootZone"],
       // The applied depth is written, then read back beyond the double range.
-      [{ rate: "1e308", duration: "10" }, "Floating point overflow.", "AppAmount"],
-      [{ rootZone: "1e-320" }, "Floating point overflow.", "HvSWD"],
+      [{ rate: "1e308", duration: "10" }, "Floating point overflow.", "AppAmount", null],
+      [{ rootZone: "1e-320" }, "Floating point overflow.", "HvSWD", null],
       // Every text is written; the run time of the plan is beyond the double range.
-      [{ rate: "1e-310" }, "Floating point overflow.", "Hv1STO"],
+      [{ rate: "1e-310" }, "Floating point overflow.", "Hv1STO", null],
+      // The first box that does not convert stops the run, not a later one.
+      [{ rate: "x", days: "y" }, "'x' is not a valid floating point value.", undefined, "rate"],
+      [{ days: "1.5.", rootZone: "0" }, "'1.5.' is not a valid floating point value.", "AppAmount",
+       "days"],
     ];
-    for (const [given, message, lastWritten] of cases) {
+    for (const [given, message, lastWritten, box] of cases) {
       const answer = expectSameAsCalc(model, withDefaults(given), ".");
       assert.equal(answer.report.error, message, JSON.stringify(given));
+      assert.equal(answer.failedInput, box, JSON.stringify(given));
+      assert.equal(answer.charts, null);
       const written = Object.keys(answer.report.texts);
       assert.equal(written[written.length - 1], lastWritten, JSON.stringify(given));
       assert.equal(answer.report.plan, null);

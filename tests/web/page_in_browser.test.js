@@ -149,7 +149,7 @@ describe("the page opened from a link", () => {
   it("shows a failure as plain text with the texts written before it", () => {
     const zeroDays = dumpDom(`${pageUrl}?days=0`);
     assert.equal(element(zeroDays, "error").text, "Floating point division by zero.");
-    assert.equal(element(zeroDays, "error").hidden, false);
+    assert.equal(element(zeroDays, "error-box").hidden, false);
     assert.deepEqual(resultNames.map((name) => element(zeroDays, name).text),
                      ["25", "0", "0", "", "", "", "", "", "", "", "", "", ""]);
 
@@ -164,7 +164,7 @@ describe("the page served over HTTP", () => {
   let folder, server, port, log = "";
   before(async () => {
     folder = fs.mkdtempSync(path.join(os.tmpdir(), "morvane-page-"));
-    fs.copyFileSync(pagePath, path.join(folder, "index.html"));
+    fs.cpSync(path.dirname(pagePath), folder, { recursive: true });
     fs.copyFileSync(path.join(__dirname, "interaction_harness.html"), path.join(folder, "harness.html"));
     server = spawn("python3", ["-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", folder],
                    { stdio: ["ignore", "pipe", "pipe"] });
@@ -182,7 +182,7 @@ describe("the page served over HTTP", () => {
     fs.rmSync(folder, { recursive: true, force: true });
   });
 
-  it("asks the server for nothing but the page", async () => {
+  it("asks the server for nothing but the site's own files", async () => {
     const html = dumpDom(`http://127.0.0.1:${port}/index.html${secondExample}`);
     assert.equal(element(html, "AppAmount").text, "21");
     // The server's log lines arrive once the event loop runs again; wait a
@@ -190,8 +190,11 @@ describe("the page served over HTTP", () => {
     for (let i = 0; i < 50 && !log.includes('"GET'); ++i)
       await new Promise((resolve) => setTimeout(resolve, 100));
     await new Promise((resolve) => setTimeout(resolve, 300));
-    const requests = log.split("\n").filter((line) => line.includes('"GET'));
-    assert.deepEqual(requests.map((line) => line.match(/"GET (\S+)/)[1]), [`/index.html${secondExample}`]);
+    const requests = log.split("\n").filter((line) => line.includes('"GET'))
+      .map((line) => line.match(/"GET (\S+)/)[1]);
+    assert.equal(requests[0], `/index.html${secondExample}`);
+    const site = fs.readdirSync(path.dirname(pagePath)).map((name) => `/${name}`);
+    assert.deepEqual(requests.slice(1).filter((request) => !site.includes(request)), []);
   });
 
   it("recalculates what is typed, updates the address and keeps a failure's earlier texts", () => {
@@ -203,7 +206,8 @@ describe("the page served over HTTP", () => {
     assert.deepEqual(outcome.cutTexts, []);
     assert.deepEqual(outcome.requests, []);
     assert.equal(outcome.labelled, true);
-    assert.equal(outcome.liveRegion, "polite");
+    // The applied depth and a failure are announced, not the whole results.
+    assert.deepEqual(outcome.liveRegions, ["error-box", "applied"]);
 
     const typed = calcTexts(["--rate", "10", "--duration", "2.25", "--root-zone", "500", "--cwu", "5",
                              "--days", "10"]);
@@ -218,11 +222,18 @@ describe("the page served over HTTP", () => {
     const failed = outcome.afterFailure;
     assert.equal(failed.error, "Floating point division by zero.");
     assert.equal(failed.errorShown, true);
+    assert.equal(failed.errorInput, "From the box “Days Since Last irrigation”.");
+    assert.deepEqual(failed.invalid, ["LtDIrrig"]);
+    assert.equal(failed.focused, "LtDIrrig");
+    // A link made now carries the inputs of the last run that worked.
+    assert.equal(failed.address, outcome.afterRecalculate.address);
     assert.deepEqual([failed.texts.AppAmount, failed.texts.LtSWD, failed.texts.LtSTO], ["23", "0", "-43%"]);
-    assert.deepEqual(failed.staleIds.sort(), resultNames.slice(3).sort());
+    assert.deepEqual(failed.staleIds.sort(),
+                     [...resultNames.slice(3), "FIGURE", "FIGURE", "heavy-plan", "light-plan"].sort());
     assert.equal(failed.bandRow, outcome.afterRecalculate.bandRow);
 
     assert.equal(outcome.afterCorrection.errorShown, false);
+    assert.deepEqual(outcome.afterCorrection.invalid, []);
     assert.deepEqual(outcome.afterCorrection.staleIds, []);
     assert.equal(outcome.afterCorrection.texts.LtSTO, calcTexts(["--duration", "2.25"]).LtSTO);
   });

@@ -42,6 +42,9 @@ async function loadPageModel(pagePath) {
     defaultInputs(separator) {
       return JSON.parse(call("morvane_default_inputs", ["number"], [separator.charCodeAt(0)]));
     },
+    depthAxis() { return JSON.parse(call("morvane_depth_axis", [], [])); },
+    depthRow: (depth) => model._morvane_depth_row(depth),
+    depthLength: (extent) => model._morvane_depth_length(extent),
   };
 }
 

@@ -1,14 +1,16 @@
 // The page: reads the five input texts, runs the model in the WebAssembly
 // module on Recalculate (or Enter), and shows its texts, warnings, plan and
 // charts. The decimal separator follows the browser's language; the address
-// carries the inputs, so a link opens with them and computes at once:
+// carries the inputs of the last run that worked, so a link opens with them
+// and computes at once:
 //   index.html?rate=12&duration=1.75&days=3&cwu=6.5&rootZone=450
 // Numbers in a link are written with "."; a page whose separator is ","
 // shows them with "," (duration=1.75 appears as 1,75).
 "use strict";
 
 const MorvanePage = (() => {
-  // Input boxes: link parameter -> element id (the window's control names).
+  // Input boxes: link parameter (the module's name for the input) -> element
+  // id (the window's control names).
   const inputs = [
     { param: "rate", id: "AppRate" },
     { param: "duration", id: "Duration" },
@@ -19,12 +21,11 @@ const MorvanePage = (() => {
   const resultNames = ["AppAmount", "LtSWD", "HvSWD", "LtTAW", "LtAW", "LtSTO", "LtSD", "LtDD",
                        "HvTAW", "HvAW", "HvSD", "HvDD", "Hv1STO"];
   const soils = [
-    { key: "light", chart: "light-chart", title: "Soil Depth (mm)", shallow: "LtSD", deep: "LtDD",
-      warn24h: "warn24h", plan: "light-plan", storage: "LtSTO", warning: "ltStoWarn" },
-    { key: "heavy", chart: "heavy-chart", title: "Soil depth (mm)", shallow: "HvSD", deep: "HvDD",
-      warn24h: "warn24h2", plan: "heavy-plan", storage: "Hv1STO", warning: "HvSTOWarn" },
+    { key: "light", chart: "light-chart", title: "Soil Depth (mm)", warn24h: "warn24h",
+      plan: "light-plan", storage: "LtSTO", warning: "ltStoWarn" },
+    { key: "heavy", chart: "heavy-chart", title: "Soil depth (mm)", warn24h: "warn24h2",
+      plan: "heavy-plan", storage: "Hv1STO", warning: "HvSTOWarn" },
   ];
-  const deepDetectorMinimumRootZone = 300;
 
   const byId = (id) => document.getElementById(id);
 
@@ -46,6 +47,7 @@ const MorvanePage = (() => {
     constructor(model, separator) {
       this.model = model;
       this.separator = separator;
+      this.depthAxis = this.callModel("morvane_depth_axis", [], []);
     }
 
     // Calls one of the module's functions that answer with JSON.
@@ -100,20 +102,32 @@ const MorvanePage = (() => {
       }
     }
 
-    recalculate() {
-      const answer = this.run(this.inputTexts());
-      this.showResults(answer);
+    drawEmptyCharts() {
+      for (const soil of soils) SoilChart.draw(byId(soil.chart), soil.title, this.depthAxis, null);
+      SoilChart.drawSwatches();
     }
 
-    showResults(answer) {
-      const report = answer.report;
-      // Texts the run wrote replace the old ones; after a failure the rest
-      // keep the previous run's values, marked as such.
+    // One run of the texts in the boxes; true when it worked.
+    recalculate() {
+      const texts = this.inputTexts();
+      const answer = this.run(texts);
+      const error = answer.report.error ?? answer.chartError;
+      this.showResults(answer.report, error !== null);
+      if (error === null) {
+        this.showCharts(answer);
+        this.updateAddress(texts);
+      }
+      Feedback.showFailure(error, answer.failedInput, texts, this.separator);
+      return error === null;
+    }
+
+    // Texts the run wrote replace the old ones; after a failure everything
+    // else keeps the previous run's values, marked as old.
+    showResults(report, failed) {
       for (const name of resultNames) {
-        const cell = byId(name);
         const text = report.texts[name];
-        if (text !== undefined) cell.textContent = text;
-        cell.classList.toggle("stale", text === undefined && report.error !== null);
+        if (text !== undefined) byId(name).textContent = text;
+        Feedback.markOld(byId(name), failed && text === undefined);
       }
       for (const soil of soils) {
         const shown = report.warnings[soil.warning];
@@ -121,24 +135,19 @@ const MorvanePage = (() => {
           byId(soil.warning).hidden = !shown;
           byId(soil.storage).classList.toggle("negative", shown);
         }
+        Feedback.markOld(byId(soil.plan), failed);
+        Feedback.markOld(byId(soil.chart).closest("figure"), failed);
       }
-      const error = byId("error");
-      error.textContent = report.error === null ? "" : report.error;
-      error.hidden = report.error === null;
-      document.body.classList.toggle("failed", report.error !== null);
-      if (report.error === null) this.showCharts(answer);
+      document.body.classList.toggle("failed", failed);
     }
 
     showCharts(answer) {
-      const report = answer.report;
-      const held = { appliedDepth: answer.appliedDepth, rootZone: answer.rootZone };
-      const deepShown = held.rootZone >= deepDetectorMinimumRootZone;
+      const deepShown = answer.charts.light.deepMarker.shown;
       for (const row of document.querySelectorAll(".deep-detector")) row.hidden = !deepShown;
       for (const soil of soils) {
-        const texts = { shallow: report.texts[soil.shallow], deep: report.texts[soil.deep] };
-        const geometry = ChartGeometry.soilChartGeometry(report[soil.key], texts, held);
-        SoilChart.draw(byId(soil.chart), soil.title, geometry);
-        byId(soil.warn24h).hidden = !geometry.beyond600;
+        const chart = answer.charts[soil.key];
+        SoilChart.draw(byId(soil.chart), soil.title, this.depthAxis, chart);
+        byId(soil.warn24h).hidden = !chart.frontBeyondChart;
         byId(soil.plan).textContent = answer.sentences[soil.key];
       }
     }
@@ -146,19 +155,18 @@ const MorvanePage = (() => {
 
   async function start() {
     const separator = decimalSeparatorFor(navigator.language);
-    for (const soil of soils) SoilChart.draw(byId(soil.chart), soil.title, null);
     const page = new Page(await createMorvaneModel(), separator);
+    page.drawEmptyCharts();
     page.fillInputsFromAddress();
     page.recalculate();
     byId("inputs").addEventListener("submit", (event) => {
       event.preventDefault();
-      page.updateAddress(page.inputTexts());
-      page.recalculate();
+      Feedback.afterRecalculate(page.recalculate());
     });
     document.body.dataset.ready = "true";
   }
 
-  return { start, decimalSeparatorFor };
+  return { start, decimalSeparatorFor, inputs };
 })();
 
 MorvanePage.start().catch((failure) => {

@@ -1,0 +1,71 @@
+// What the page shows around a run: old values marked as old, a failure
+// named with its input box, and where focus and the view go after
+// Recalculate, so that a phone shows the outcome at once.
+"use strict";
+
+const Feedback = (() => {
+  const byId = (id) => document.getElementById(id);
+  const boxOf = (name) => MorvanePage.inputs.find((input) => input.param === name);
+
+  // Old values stay readable but are grey, italic and explained by a note.
+  function markOld(element, old) {
+    element.classList.toggle("stale", old);
+    byId("stale-note").hidden = document.querySelector(".stale") === null;
+  }
+
+  // "2.5" in a comma language: say that the comma is expected, with the text
+  // as it should have been typed; likewise the other way round.
+  function separatorHint(text, separator) {
+    const other = separator === "," ? "." : ",";
+    if (separator !== "," && separator !== ".") return "";
+    if (!text.includes(other) || text.includes(separator)) return "";
+    const name = separator === "," ? "a comma" : "a point";
+    return `This page expects ${name} as the decimal separator: type ` +
+           `${text.trim().split(other).join(separator)}.`;
+  }
+
+  function clearInvalidBoxes() {
+    for (const { id } of MorvanePage.inputs) {
+      const input = byId(id);
+      input.removeAttribute("aria-invalid");
+      input.removeAttribute("aria-describedby");
+      byId(`${id}-error`).hidden = true;
+    }
+  }
+
+  // The failure's message (morvane-calc's text) in the error box; when it
+  // came from one box, that box's name there too, and the box marked with
+  // the message beside it.
+  function showFailure(error, failedInput, texts, separator) {
+    clearInvalidBoxes();
+    const box = error === null ? undefined : boxOf(failedInput);
+    byId("error").textContent = error ?? "";
+    byId("error-box").hidden = error === null;
+    byId("error-input").hidden = box === undefined;
+    if (box === undefined) return;
+    const input = byId(box.id);
+    const hint = separatorHint(texts[box.param], separator);
+    byId("error-input").textContent =
+      `From the box “${input.labels[0].textContent}”.${hint ? ` ${hint}` : ""}`;
+    const beside = byId(`${box.id}-error`);
+    beside.textContent = hint ? `${error} ${hint}` : error;
+    beside.hidden = false;
+    input.setAttribute("aria-invalid", "true");
+    input.setAttribute("aria-describedby", beside.id);
+  }
+
+  // After a run that worked: the results come into view and take the focus
+  // (which also closes a phone's keyboard). After a failure: the box at
+  // fault, with its message beside it, or else the error box.
+  function afterRecalculate(worked) {
+    const invalid = document.querySelector("input[aria-invalid=true]");
+    const target = worked ? byId("results-heading") : invalid ?? byId("error-box");
+    target.focus({ preventScroll: true });
+    const shown = worked ? byId("results") : invalid ? invalid.closest(".field") : target;
+    shown.scrollIntoView({ block: worked ? "start" : "center" });
+  }
+
+  return { markOld, showFailure, afterRecalculate, separatorHint };
+})();
+
+if (typeof module !== "undefined") module.exports = Feedback;
