@@ -288,7 +288,7 @@ private slots:
         probe().pressRecalculate();
         QVERIFY(!probe().control("ltStoWarn")->isHidden());
         QVERIFY(!probe().control("warn24h")->isHidden());
-        for (const QLabel* label : window_->findChildren<QLabel*>()) {
+        for (const TextLabel* label : window_->findChildren<TextLabel*>()) {
             const QString name = label->objectName() + u": "_s + label->text();
             const QSize needed = label->sizeHint();
             QVERIFY2(label->width() >= needed.width() && label->height() >= needed.height(),

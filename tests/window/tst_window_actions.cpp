@@ -47,9 +47,9 @@ const QString kDefaultReport = u"Sprinkler Application Rate (mm/h)\t10\n"
                                "Applied depth (mm)\t25\n"
                                "Soil water deficit (mm)\t25\n"
                                "Light soil storage\t29%\n"
-                               "Heavy soil storage\t50%\n"
                                "Light soil shallow detector depth (mm)\t165\n"
                                "Light soil deep detector depth (mm)\t335\n"
+                               "Heavy soil storage\t50%\n"
                                "Light textured soil\t"_s +
                               kLightPlan + u"\nHeavy textured soil\t"_s + kHeavyPlan + u"\n"_s;
 
