@@ -117,10 +117,7 @@ void MainWindow::createProfileArea()
 
     legend_ = new PictureView(background_, u"Image1"_s, QRect(424, 224, 289, 353));
     legend_->setAccessibleName(u"Legend"_s);
-    legend_->setAccessibleDescription(
-        u"Irrigation Amount; Sentrel float DOWN; Sentrel float UP; "
-        "Zone where Sentrel will be tripped; Position of wetting front at 24 hr after "
-        "irrigation; Limit of active root zone"_s);
+    legend_->setAccessibleDescription(legendInWords());
     detectorPhoto_ = new PictureView(background_, u"Image2"_s, QRect(728, 184, 97, 417));
     detectorPhoto_->setAccessibleName(u"A wetting-front detector held upright"_s);
     detectorPhoto_->setPictureSource(detectorPicture);
