@@ -21,19 +21,15 @@ public:
     virtual void showFailure(QWidget* parent, const QString& caption, const QString& text) = 0;
     // The about box: `text` is plain text.
     virtual void showAbout(QWidget* parent, const QString& caption, const QString& text) = 0;
-    // The user's guide, the Markdown file at `path`, in a window of its own.
-    virtual void showGuide(QWidget* parent, const QString& path) = 0;
 };
 
-// The real dialogs: Qt's file and print dialogs, message boxes, and a text
-// browser for the guide.
+// The real dialogs: Qt's file and print dialogs and message boxes.
 class StandardDialogs : public ActionDialogs {
 public:
     QString pictureFileName(QWidget* parent, const QString& proposedPath) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     void showFailure(QWidget* parent, const QString& caption, const QString& text) override;
     void showAbout(QWidget* parent, const QString& caption, const QString& text) override;
-    void showGuide(QWidget* parent, const QString& path) override;
 };
 
 }  // namespace morvane

@@ -12,6 +12,7 @@
 
 #include <QDate>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include "action_dialogs.h"
@@ -21,6 +22,8 @@ class QPrinter;
 class QWidget;
 
 namespace morvane {
+
+class GuideWindow;
 
 class WindowActions : public QObject {
     Q_OBJECT
@@ -41,6 +44,8 @@ public:
     // text below it.
     void print();
     void showAbout();
+    // The user's guide in its window; once open, Help raises and activates
+    // that window again.
     void showHelp();
 
     // Prints on `printer`, already set up; false when it cannot be started.
@@ -52,10 +57,10 @@ public:
     // "Morvane 1.0.0", the licences of the program and of its fonts, and the
     // versions of Qt it was built with and runs on.
     static QString aboutText();
-    // The user's guide: the README installed beside the program
-    // (<prefix>/share/doc/morvane/README.md), else the system's copy, else
-    // the one of the source tree the program was built from; empty when
-    // none exists.
+    // The user's guide: the one installed beside the program
+    // (<prefix>/share/doc/morvane/guide.md), else the system's copy, else
+    // docs/guide.md of the source tree the program was built from; empty
+    // when none exists.
     static QString guidePath();
 
 private:
@@ -67,6 +72,7 @@ private:
     QWidget* window_;
     StandardDialogs standardDialogs_;
     ActionDialogs* substitute_ = nullptr;
+    QPointer<GuideWindow> guide_;  // owned by the window
 };
 
 }  // namespace morvane
