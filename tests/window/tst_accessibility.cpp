@@ -171,6 +171,9 @@ private slots:
         QTest::newRow("light chart") << u"Chart1"_s << u"Light textured soil"_s << QAccessible::Client;
         QTest::newRow("heavy chart") << u"Chart2"_s << u"Heavy textured soil"_s << QAccessible::Client;
         QTest::newRow("legend") << u"Image1"_s << u"Legend"_s << QAccessible::Graphic;
+        // A pane, not a frame: a screen reader takes a frame for a window and
+        // follows no focus into it.
+        QTest::newRow("teal panel") << u"Panel2"_s << QString() << QAccessible::Pane;
         QTest::newRow("detector picture")
             << u"Image2"_s << u"A wetting-front detector held upright"_s << QAccessible::Graphic;
     }
