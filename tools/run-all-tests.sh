@@ -29,6 +29,9 @@ installed_files=(
   share/icons/hicolor/256x256/apps/net.morvane.Morvane.png
   share/man/man1/morvane.1.gz share/man/man1/morvane-calc.1.gz
   share/doc/morvane/copyright share/doc/morvane/changelog.gz share/doc/morvane/README.md
+  share/doc/morvane/guide.md share/doc/morvane/morvane-window.png
+  share/doc/morvane/morvane-menu.png share/doc/morvane/guide-charts.png
+  share/doc/morvane/guide-warnings.png share/doc/morvane/guide-plan.png
 )
 
 # Every installed file is in place under PREFIX, and morvane-calc runs there.

@@ -10,6 +10,7 @@ packages=(
   fonts-liberation locales
   xvfb xauth xdotool x11-utils imagemagick dbus-daemon
   at-spi2-core python3-pyatspi    # the window read through the accessibility bus
+  orca openbox procps              # ... and by the screen reader, on a desktop
   desktop-file-utils appstream lintian man-db
   g++-aarch64-linux-gnu qemu-user  # the aarch64 cross-build and its tests
   emscripten nodejs chromium librsvg2-bin  # the browser page, its icons and tests

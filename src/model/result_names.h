@@ -7,6 +7,11 @@
 //       if (const auto& text = result.text(results)) print(result.name, *text);
 // gives AppAmount, LtSWD, HvSWD, LtTAW, LtAW, LtSTO, LtSD, LtDD, HvTAW, HvAW,
 // HvSD, HvDD, Hv1STO; then kStorageWarnings gives ltStoWarn and HvSTOWarn.
+//
+// Each result also has its meaning and unit in words, for people: the window
+// reads them out ("Light soil storage: 29 percent") and copies them
+// ("Applied depth (mm)<TAB>25"). A percentage carries its "%" in its text and
+// has no unit here.
 
 #include <array>
 #include <optional>
@@ -18,6 +23,8 @@ namespace morvane {
 
 struct ResultText {
     const char* name;
+    const char* meaning;  // "Applied depth"
+    const char* unit;     // "mm", or "" for a percentage
     const std::optional<std::string>& (*text)(const ModelResults&);
 };
 
@@ -28,19 +35,32 @@ struct StorageWarning {
 };
 
 inline constexpr std::array<ResultText, 13> kResultTexts{{
-    {"AppAmount", [](const ModelResults& r) -> const auto& { return r.appliedDepthText; }},
-    {"LtSWD", [](const ModelResults& r) -> const auto& { return r.light.deficitText; }},
-    {"HvSWD", [](const ModelResults& r) -> const auto& { return r.heavy.deficitText; }},
-    {"LtTAW", [](const ModelResults& r) -> const auto& { return r.light.totalAvailableWaterText; }},
-    {"LtAW", [](const ModelResults& r) -> const auto& { return r.light.availableWaterText; }},
-    {"LtSTO", [](const ModelResults& r) -> const auto& { return r.light.storageText; }},
-    {"LtSD", [](const ModelResults& r) -> const auto& { return r.light.shallowDetectorText; }},
-    {"LtDD", [](const ModelResults& r) -> const auto& { return r.light.deepDetectorText; }},
-    {"HvTAW", [](const ModelResults& r) -> const auto& { return r.heavy.totalAvailableWaterText; }},
-    {"HvAW", [](const ModelResults& r) -> const auto& { return r.heavy.availableWaterText; }},
-    {"HvSD", [](const ModelResults& r) -> const auto& { return r.heavy.shallowDetectorText; }},
-    {"HvDD", [](const ModelResults& r) -> const auto& { return r.heavy.deepDetectorText; }},
-    {"Hv1STO", [](const ModelResults& r) -> const auto& { return r.heavy.storageText; }},
+    {"AppAmount", "Applied depth", "mm",
+     [](const ModelResults& r) -> const auto& { return r.appliedDepthText; }},
+    {"LtSWD", "Soil water deficit", "mm",
+     [](const ModelResults& r) -> const auto& { return r.light.deficitText; }},
+    {"HvSWD", "Heavy soil water deficit", "mm",
+     [](const ModelResults& r) -> const auto& { return r.heavy.deficitText; }},
+    {"LtTAW", "Light soil total available water", "mm",
+     [](const ModelResults& r) -> const auto& { return r.light.totalAvailableWaterText; }},
+    {"LtAW", "Light soil available water", "mm",
+     [](const ModelResults& r) -> const auto& { return r.light.availableWaterText; }},
+    {"LtSTO", "Light soil storage", "",
+     [](const ModelResults& r) -> const auto& { return r.light.storageText; }},
+    {"LtSD", "Light soil shallow detector depth", "mm",
+     [](const ModelResults& r) -> const auto& { return r.light.shallowDetectorText; }},
+    {"LtDD", "Light soil deep detector depth", "mm",
+     [](const ModelResults& r) -> const auto& { return r.light.deepDetectorText; }},
+    {"HvTAW", "Heavy soil total available water", "mm",
+     [](const ModelResults& r) -> const auto& { return r.heavy.totalAvailableWaterText; }},
+    {"HvAW", "Heavy soil available water", "mm",
+     [](const ModelResults& r) -> const auto& { return r.heavy.availableWaterText; }},
+    {"HvSD", "Heavy soil shallow detector depth", "mm",
+     [](const ModelResults& r) -> const auto& { return r.heavy.shallowDetectorText; }},
+    {"HvDD", "Heavy soil deep detector depth", "mm",
+     [](const ModelResults& r) -> const auto& { return r.heavy.deepDetectorText; }},
+    {"Hv1STO", "Heavy soil storage", "",
+     [](const ModelResults& r) -> const auto& { return r.heavy.storageText; }},
 }};
 
 inline constexpr std::array<StorageWarning, 2> kStorageWarnings{{

@@ -1,15 +1,10 @@
 #include "action_dialogs.h"
 
-#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTextBrowser>
-
 #include "soils_dialog.h"
-#include "window_font.h"
 
 using namespace Qt::StringLiterals;
 
@@ -40,27 +35,6 @@ void StandardDialogs::showAbout(QWidget* parent, const QString& caption, const Q
     QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
-}
-
-void StandardDialogs::showGuide(QWidget* parent, const QString& path)
-{
-    QFile guide(path);
-    if (!guide.open(QIODevice::ReadOnly)) {
-        showFailure(parent, u"Help"_s,
-                    u"The user's guide cannot be read: "_s + path + u": "_s + guide.errorString());
-        return;
-    }
-    // A window of its own, closed with the main window.
-    auto* browser = new QTextBrowser(parent);
-    browser->setWindowFlag(Qt::Window);
-    browser->setAttribute(Qt::WA_DeleteOnClose);
-    browser->setWindowTitle(u"Morvane user's guide"_s);
-    browser->setFont(windowFont(13));
-    browser->setOpenExternalLinks(true);
-    browser->setSearchPaths({QFileInfo(path).absolutePath()});
-    browser->setMarkdown(QString::fromUtf8(guide.readAll()));
-    browser->resize(760, 640);
-    browser->show();
 }
 
 std::optional<WindowSoils> ActionDialogs::chooseSoils(QWidget* parent, const WindowSoils& current)

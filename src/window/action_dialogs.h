@@ -25,22 +25,19 @@ public:
     virtual void showFailure(QWidget* parent, const QString& caption, const QString& text) = 0;
     // The about box: `text` is plain text.
     virtual void showAbout(QWidget* parent, const QString& caption, const QString& text) = 0;
-    // The user's guide, the Markdown file at `path`, in a window of its own.
-    virtual void showGuide(QWidget* parent, const QString& path) = 0;
     // The Soils dialog, opened on the soils in use: the soils chosen, or
     // empty when the user cancels. The real dialog unless replaced.
     virtual std::optional<WindowSoils> chooseSoils(QWidget* parent, const WindowSoils& current);
 };
 
-// The real dialogs: Qt's file and print dialogs, message boxes, a text
-// browser for the guide and the Soils dialog.
+// The real dialogs: Qt's file and print dialogs, message boxes and the Soils
+// dialog.
 class StandardDialogs : public ActionDialogs {
 public:
     QString pictureFileName(QWidget* parent, const QString& proposedPath) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     void showFailure(QWidget* parent, const QString& caption, const QString& text) override;
     void showAbout(QWidget* parent, const QString& caption, const QString& text) override;
-    void showGuide(QWidget* parent, const QString& path) override;
 };
 
 }  // namespace morvane

@@ -15,14 +15,14 @@ QString depthInMillimetres(double depth)
 
 QString detectorSentence(const QString& position, const DetectorFacts& detector)
 {
-    return position + u" detector at "_s + detector.depthText + u" mm "_s +
+    return position + u" detector at "_s + depthInMillimetres(detector.depth) + u' ' +
            (detector.responds ? u"responds"_s : u"does not respond"_s);
 }
 
 QString chartDescription(const ChartFacts& facts)
 {
     QStringList parts;
-    parts << facts.appliedDepthText + u" mm applied"_s;
+    parts << depthInMillimetres(facts.appliedDepth) + u" applied"_s;
     parts << u"the soil is wetted enough for a detector to respond down to "_s +
                  depthInMillimetres(facts.detectionDepth);
     parts << detectorSentence(u"shallow"_s, facts.shallow);

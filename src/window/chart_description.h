@@ -9,8 +9,9 @@
 //    responds; deep detector at 335 mm does not respond; the wetting front
 //    is at 400 mm after 24 hours; root zone 500 mm."
 //
-// Depths are whole millimetres in the window's number format; the applied
-// depth and the detector depths are the texts the window shows for them.
+// Depths are whole millimetres in the window's number format. The facts are
+// what the soil's view shows (SoilProfileView::shownFacts), so that the words
+// tell what the picture draws.
 
 #include <QString>
 
@@ -19,19 +20,19 @@
 namespace morvane {
 
 struct DetectorFacts {
-    QString depthText;  // as its result label shows it, e.g. "165"
-    bool responds = false;
+    double depth = 0;
+    bool responds = false;  // its marker is red
 };
 
 struct ChartFacts {
     QString soilName;  // "Light textured soil"
-    QString appliedDepthText;
-    double detectionDepth = 0;
+    double appliedDepth = 0;
+    double detectionDepth = 0;  // the band's bottom
     DetectorFacts shallow;
     std::optional<DetectorFacts> deep;  // only when its marker is shown
     std::optional<double> front24h;     // only when its line is shown
-    double rootZone = 0;
-    bool frontBeyondChart = false;
+    double rootZone = 0;                // where its line is drawn
+    bool frontBeyondChart = false;      // its warning is shown
 };
 
 // "shallow detector at 165 mm responds"; `position` is "shallow" or "deep".

@@ -2,6 +2,7 @@
 
 #include "colours.h"
 #include "focus_ring_button.h"
+#include "label_row.h"
 #include "label_styles.h"
 #include "labeled_edit.h"
 #include "localised_number_text.h"
@@ -20,15 +21,20 @@ IrrigationPanel::IrrigationPanel(QWidget* parent)
     duration_ = new LabeledEdit(this, u"Duration"_s, QRect(664, 80, 161, 19),
                                 u"Specify duration of irrigation (h)"_s, labelStyles::aquaBold,
                                 localisedNumberText(u"2.5"_s));
-    new TextLabel(this, u"Label3"_s, u"You have applied:"_s, QRect(664, 112, 121, 17),
-                  labelStyles::aquaBold13);
+    auto* caption = new TextLabel(this, u"Label3"_s, u"You have applied:"_s,
+                                  QRect(664, 112, 121, 17), labelStyles::aquaBold13);
     // Shows its design text until the first run writes the depth.
     auto* appliedDepth = new TextLabel(this, u"AppAmount"_s, u"AppAmount"_s,
                                        QRect(792, 112, 25, 17), labelStyles::whiteBold13);
     appliedDepth->setBackgroundColour(colours::teal);
-    appliedDepth->setAccessibleName(u"Applied depth (mm)"_s);
-    appliedDepth->setSpokenMeaning(u"Applied depth"_s, u"mm"_s);
-    new TextLabel(this, u"Label4"_s, u"mm"_s, QPoint(824, 112), labelStyles::aquaBold13);
+    appliedDepth->setAccessibleDescription(
+        u"The depth of water this irrigation applies: the application rate times the "
+        "duration, rounded to a whole millimetre."_s);
+    auto* unit = new TextLabel(this, u"Label4"_s, u"mm"_s, QPoint(824, 112),
+                               labelStyles::aquaBold13);
+    // A long depth takes the line to the panel's right margin and then moves
+    // it left, into the free teal right of the soil inputs page.
+    new LabelRow(this, {caption, appliedDepth, unit}, width() - LabelRow::kGap);
 
     recalculate_ = new FocusRingButton(u"Recalculate"_s, this);
     recalculate_->setObjectName(u"BitBtn1"_s);
@@ -43,6 +49,4 @@ IrrigationPanel::IrrigationPanel(QWidget* parent)
 QString IrrigationPanel::rateText() const { return rate_->text(); }
 
 QString IrrigationPanel::durationText() const { return duration_->text(); }
-
-
 }  // namespace morvane

@@ -37,7 +37,6 @@ LabeledEdit::LabeledEdit(QWidget* parent, const QString& name, QRect geometry,
     setGeometry(geometry);
     editLabel_->move(geometry.left(),
                      geometry.top() - kLabelSpacing - editLabel_->height());
-    editLabel_->setBuddy(this);
 }
 
 void LabeledEdit::paintEvent(QPaintEvent* event)

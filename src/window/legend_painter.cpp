@@ -4,6 +4,9 @@
 #include <QPainter>
 #include <QRect>
 #include <QString>
+#include <QStringList>
+
+#include <algorithm>
 
 #include "colours.h"
 #include "window_font.h"
@@ -14,8 +17,32 @@ namespace morvane {
 
 namespace {
 
+constexpr int kSymbolLeft = 5;
+constexpr int kTextLeft = 20;
+
+// Top to bottom. The texts beside the two lines begin with a space.
+const QString kEntryTexts[] = {
+    u"Irrigation Amount"_s,
+    u"Sentrel float DOWN"_s,
+    u"Sentrel float UP"_s,
+    u"Zone where Sentrel will be tripped"_s,
+    u" Position of wetting front at 24 hr after irrigation"_s,
+    u" Limit of active root zone"_s,
+};
+
 // Each symbol fills the 10 x 10 box centred on (10, centreY).
-QRect symbolBox(int centreY) { return QRect(5, centreY - 5, 10, 10); }
+QRect symbolBox(int centreY) { return QRect(kSymbolLeft, centreY - 5, 10, 10); }
+
+// The frame's left edge is column 0, kSymbolLeft columns left of the
+// symbols; its right edge stands as far right of the longest text's last
+// pixel.
+int frameRight(const QFontMetrics& metrics)
+{
+    int textRight = 0;
+    for (const QString& text : kEntryTexts)
+        textRight = std::max(textRight, kTextLeft + metrics.tightBoundingRect(text).right());
+    return textRight + kSymbolLeft;
+}
 
 // Text with its top-left corner at `topLeft`, on a cream background.
 void drawEntryText(QPainter& painter, QPoint topLeft, const QString& text)
@@ -65,28 +92,35 @@ void paintLegend(QPainter& painter, QSize size)
     painter.fillRect(QRect(QPoint(0, 0), size), colours::cream);
 
     painter.fillRect(symbolBox(30), colours::fuchsia);
-    drawEntryText(painter, QPoint(20, 25), u"Irrigation Amount"_s);
+    drawEntryText(painter, QPoint(kTextLeft, 25), kEntryTexts[0]);
 
     // The detector dots have no outline of their own.
     painter.setPen(Qt::NoPen);
     painter.setBrush(colours::yellow);
     painter.drawEllipse(symbolBox(50));
-    drawEntryText(painter, QPoint(20, 45), u"Sentrel float DOWN"_s);
+    drawEntryText(painter, QPoint(kTextLeft, 45), kEntryTexts[1]);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colours::red);
     painter.drawEllipse(symbolBox(70));
-    drawEntryText(painter, QPoint(20, 65), u"Sentrel float UP"_s);
+    drawEntryText(painter, QPoint(kTextLeft, 65), kEntryTexts[2]);
 
     painter.fillRect(symbolBox(90), colours::blue);
-    drawEntryText(painter, QPoint(20, 85), u"Zone where Sentrel will be tripped"_s);
+    drawEntryText(painter, QPoint(kTextLeft, 85), kEntryTexts[3]);
 
     drawThickLine(painter, colours::green, 0, 18, 110);
-    drawEntryText(painter, QPoint(20, 105),
-                  u" Position of wetting front at 24 hr after irrigation"_s);
+    drawEntryText(painter, QPoint(kTextLeft, 105), kEntryTexts[4]);
     drawThickLine(painter, colours::yellow, 2, 15, 130);
-    drawEntryText(painter, QPoint(20, 125), u" Limit of active root zone"_s);
+    drawEntryText(painter, QPoint(kTextLeft, 125), kEntryTexts[5]);
 
-    drawDottedFrame(painter, 240, 180);
+    drawDottedFrame(painter, frameRight(painter.fontMetrics()), 180);
+}
+
+QString legendInWords()
+{
+    QStringList texts;
+    for (const QString& text : kEntryTexts)
+        texts << text.trimmed();
+    return texts.join(u"; "_s);
 }
 
 QImage legendPicture(QSize size, qreal devicePixelRatio)

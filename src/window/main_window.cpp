@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QSettings>
 
-#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -40,12 +39,12 @@ constexpr QSize kClientSize(862, 628);
 constexpr double kDeepDetectorMinimumRootZone = 300;
 
 const SoilProfileDesign kLightSoilDesign{
-    u"Chart1"_s, {64, 192},  u"Soil Depth (mm)"_s, u"Max depth of detection"_s, 21,
-    u"Shape1"_s, 200,        u"Shape2"_s,          288,
+    u"Chart1"_s, {64, 192}, u"Soil Depth (mm)"_s,
+    u"Max depth of detection"_s, 21, u"Shape1"_s, 200, u"Shape2"_s, 288,
     u"warn24h"_s, {80, 592}};
 const SoilProfileDesign kHeavySoilDesign{
-    u"Chart2"_s, {240, 192}, u"Soil depth (mm)"_s, QString(), 20,
-    u"Shape3"_s, 112,        u"Shape4"_s,          232,
+    u"Chart2"_s, {240, 192}, u"Soil depth (mm)"_s,
+    QString(), 20, u"Shape3"_s, 112, u"Shape4"_s, 232,
     u"warn24h2"_s, {272, 592}};
 
 // The detector photograph stretched to `size` logical pixels, decoded only
@@ -122,10 +121,7 @@ void MainWindow::createProfileArea()
 
     legend_ = new PictureView(background_, u"Image1"_s, QRect(424, 224, 289, 353));
     legend_->setAccessibleName(u"Legend"_s);
-    legend_->setAccessibleDescription(
-        u"Irrigation Amount; Sentrel float DOWN; Sentrel float UP; "
-        "Zone where Sentrel will be tripped; Position of wetting front at 24 hr after "
-        "irrigation; Limit of active root zone"_s);
+    legend_->setAccessibleDescription(legendInWords());
     detectorPhoto_ = new PictureView(background_, u"Image2"_s, QRect(728, 184, 97, 417));
     detectorPhoto_->setAccessibleName(u"A wetting-front detector held upright"_s);
     detectorPhoto_->setPictureSource(detectorPicture);
@@ -209,12 +205,17 @@ void MainWindow::runModel()
     showModelResults();
 }
 
-// Each label that shows a result carries the result's name as its object name.
+// Each label that shows a result carries the result's name as its object
+// name, and is read out with the result's meaning and unit.
 void MainWindow::findResultLabels()
 {
-    for (std::size_t i = 0; i < kResultTexts.size(); ++i)
-        resultLabels_[i] =
-            dynamic_cast<TextLabel*>(findChild<QLabel*>(QLatin1StringView(kResultTexts[i].name)));
+    for (std::size_t i = 0; i < kResultTexts.size(); ++i) {
+        const ResultText& result = kResultTexts[i];
+        resultLabels_[i] = findChild<TextLabel*>(QLatin1StringView(result.name));
+        if (resultLabels_[i] != nullptr)
+            resultLabels_[i]->setSpokenMeaning(QString::fromLatin1(result.meaning),
+                                               QString::fromLatin1(result.unit));
+    }
 }
 
 void MainWindow::showModelResults()
@@ -260,43 +261,10 @@ void MainWindow::setLinesAndWarnings()
     heavySoil_->setLines(rootZoneLine, results_.heavy, appliedDepth);
 }
 
-namespace {
-
-DetectorFacts detectorFacts(const std::optional<std::string>& text, const char* labelName,
-                            const SoilDepths& depths)
-{
-    return {QString::fromStdString(text.value_or(labelName)),
-            detectorDepth(text, labelName) <= depths.maxDetectionDepth.value()};
-}
-
-// What one soil's chart shows; the deep detector and the 24-hour front only
-// when drawn.
-ChartFacts chartFacts(const QString& soilName, const ModelResults& results,
-                      const SoilResults& soil, const char* shallowName, const char* deepName)
-{
-    ChartFacts facts;
-    facts.soilName = soilName;
-    facts.appliedDepthText = QString::fromStdString(results.appliedDepthText.value_or(""));
-    facts.detectionDepth = soil.maxDetectionDepth.value();
-    facts.shallow = detectorFacts(soil.shallowDetectorText, shallowName, soil);
-    if (results.rootZone.value() >= kDeepDetectorMinimumRootZone)
-        facts.deep = detectorFacts(soil.deepDetectorText, deepName, soil);
-    const double front = std::max(0.0, soil.front24h.value());
-    if (front >= facts.detectionDepth)
-        facts.front24h = front;
-    facts.rootZone = static_cast<double>(roundToInteger(results.rootZone.value()));
-    facts.frontBeyondChart = soil.front24h.value() > 600;
-    return facts;
-}
-
-}  // namespace
-
 void MainWindow::describeCharts()
 {
-    lightSoil_->describe(chartFacts(soilCaption(SoilSlot::light, soils_.light), results_,
-                                    results_.light, "LtSD", "LtDD"));
-    heavySoil_->describe(chartFacts(soilCaption(SoilSlot::heavy, soils_.heavy), results_,
-                                    results_.heavy, "HvSD", "HvDD"));
+    lightSoil_->describe(soilCaption(SoilSlot::light, soils_.light));
+    heavySoil_->describe(soilCaption(SoilSlot::heavy, soils_.heavy));
 }
 
 void MainWindow::placeMarkers()

@@ -1,9 +1,10 @@
 #include "results_report.h"
 
-#include <QLabel>
 #include <QWidget>
 
 #include "labeled_edit.h"
+#include "result_names.h"
+#include "text_label.h"
 
 using namespace Qt::StringLiterals;
 
@@ -11,7 +12,6 @@ namespace morvane {
 namespace {
 
 constexpr const char* kInputs[] = {"AppRate", "Duration", "Ltsdepth", "LtCWU", "LtDIrrig"};
-constexpr const char* kResults[] = {"AppAmount", "LtSWD", "LtSTO", "Hv1STO", "LtSD", "LtDD"};
 
 struct SoilWarning {
     const char* labelName;
@@ -35,6 +35,15 @@ QString item(const QString& name, const QString& value)
     return oneLine(name) + u'\t' + oneLine(value) + u'\n';
 }
 
+// "Applied depth (mm)", "Light soil storage".
+QString resultCaption(const ResultText& result)
+{
+    QString caption = QString::fromLatin1(result.meaning);
+    if (*result.unit != '\0')
+        caption += u" ("_s + QString::fromLatin1(result.unit) + u')';
+    return caption;
+}
+
 template <typename T>
 T* control(const QWidget& window, const char* name)
 {
@@ -51,13 +60,14 @@ QString resultsReport(const QWidget& window)
             report += item(edit->label()->text(), edit->text());
     // A soil of the user's own: its caption names it, its tooltip tells its values.
     for (const SoilChart& soil : kCharts)
-        if (auto* caption = control<QLabel>(window, soil.captionName); caption && !caption->toolTip().isEmpty())
+        if (auto* caption = control<TextLabel>(window, soil.captionName);
+            caption && !caption->toolTip().isEmpty())
             report += item(caption->text(), caption->toolTip());
 
-    for (const char* name : kResults) {
-        auto* label = control<QLabel>(window, name);
+    for (const ResultText& result : kResultTexts) {
+        auto* label = control<TextLabel>(window, result.name);
         if (label != nullptr && !label->isHidden())
-            report += item(label->accessibleName(), label->text());
+            report += item(resultCaption(result), label->text());
     }
 
     const SoilWarning warnings[] = {{"ltStoWarn", {}},
@@ -65,7 +75,7 @@ QString resultsReport(const QWidget& window)
                                     {"warn24h", u"light textured soil"_s},
                                     {"warn24h2", u"heavy textured soil"_s}};
     for (const SoilWarning& warning : warnings) {
-        auto* label = control<QLabel>(window, warning.labelName);
+        auto* label = control<TextLabel>(window, warning.labelName);
         if (label == nullptr || label->isHidden())
             continue;
         const QString text =
@@ -75,7 +85,7 @@ QString resultsReport(const QWidget& window)
 
     for (const SoilChart& soil : kCharts) {
         auto* chart = control<QWidget>(window, soil.chartName);
-        auto* caption = control<QLabel>(window, soil.captionName);
+        auto* caption = control<TextLabel>(window, soil.captionName);
         if (chart != nullptr && caption != nullptr && !chart->toolTip().isEmpty())
             report += item(caption->text(), chart->toolTip());
     }

@@ -4,9 +4,10 @@
 //
 // In order: the five inputs under their captions; each soil of the user's
 // own under its caption, with its values ("Loam, north block<TAB>Own soil in
-// the light slot: field capacity 0.2, ..."); every result the window
-// shows, under its accessible name (a hidden result, such as the deep
-// detector under a root zone under 300 mm, is left out); each warning shown;
+// the light slot: field capacity 0.2, ..."); every result the window shows,
+// in the order of the table of result names and under its meaning and unit
+// there (a hidden result, such as the deep detector under a root zone under
+// 300 mm, is left out); each warning shown;
 // each soil's irrigation plan, its chart's tooltip on one line. With the
 // default inputs:
 //   Sprinkler Application Rate (mm/h)<TAB>10
@@ -14,6 +15,8 @@
 //   Active Root Zone (mm)<TAB>500
 //   ...
 //   Applied depth (mm)<TAB>25
+//   Soil water deficit (mm)<TAB>25
+//   Light soil storage<TAB>29%
 //   ...
 //   Light textured soil<TAB>Shallow detector (165 mm) responds once 14.8 mm ...
 // A warning reads "Warning<TAB>Too much water removed from soil 1". Tabs and

@@ -46,8 +46,7 @@ void showSoilCaption(TextLabel& caption, SoilSlot slot, const QString& text, boo
     caption.setFont(windowFont(size, true));
     caption.setText(text);
     while (ownSoil && size > kSmallestSize && caption.width() > where.right - where.left) {
-        caption.setFont(windowFont(--size, true));
-        caption.setText(text);  // the label takes the size the new font needs
+        caption.setFont(windowFont(--size, true));  // the label refits itself
     }
     QPoint place = where.place;
     if (place.x() + caption.width() > where.right)

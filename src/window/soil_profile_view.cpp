@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include <QAccessible>
-
 #include "chart.h"
 #include "circle_marker.h"
 #include "colours.h"
@@ -70,19 +68,13 @@ void colourMarker(CircleMarker& marker, double detectorDepth, const SoilDepths& 
     marker.setFillColour(belowWettedZone ? colours::yellow : colours::red);
 }
 
-// Sets a control's accessible texts, telling screen readers of each change.
+// Sets a control's accessible texts; Qt tells screen readers of each change.
 void setAccessibleTexts(QWidget& control, const QString& name, const QString& description)
 {
-    if (control.accessibleName() != name) {
+    if (control.accessibleName() != name)
         control.setAccessibleName(name);
-        QAccessibleEvent event(&control, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
-    }
-    if (control.accessibleDescription() != description) {
+    if (control.accessibleDescription() != description)
         control.setAccessibleDescription(description);
-        QAccessibleEvent event(&control, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&event);
-    }
 }
 
 void placeMarker(CircleMarker& marker, int depthRow)
@@ -105,7 +97,6 @@ SoilProfileView::SoilProfileView(QWidget* parent, const SoilProfileDesign& desig
                                         labelStyles::red)),
       bandTitle_(design.bandTitle)
 {
-    beyondChartWarning_->fitWidthToText();
     beyondChartWarning_->hide();
 }
 
@@ -114,9 +105,9 @@ void SoilProfileView::rebuildBand(const SoilDepths& depths)
     chart_->removeAllSeries();
     auto* band = new AreaSeries(chart_);
     chart_->addSeries(band);
-    const double bottom = depths.maxDetectionDepth.value();
-    band->addPoint(0, bottom, QString(), colours::blue);
-    band->addPoint(10, bottom, QString(), colours::blue);
+    bandBottom_ = depths.maxDetectionDepth.value();
+    band->addPoint(0, bandBottom_, QString(), colours::blue);
+    band->addPoint(10, bandBottom_, QString(), colours::blue);
     band->setUseYOrigin(true);
     band->setTitle(bandTitle_);
 }
@@ -124,6 +115,8 @@ void SoilProfileView::rebuildBand(const SoilDepths& depths)
 void SoilProfileView::colourMarkers(double shallowDepth, double deepDepth,
                                     const SoilDepths& depths)
 {
+    shallowDepth_ = shallowDepth;
+    deepDepth_ = deepDepth;
     colourMarker(*shallowMarker_, shallowDepth, depths);
     colourMarker(*deepMarker_, deepDepth, depths);
 }
@@ -146,6 +139,7 @@ void SoilProfileView::setLines(double rootZoneLine, const SoilDepths& depths,
     beyondChartWarning_->setVisible(front > kDepthRange);
     front24hLine_->setActive(front24hLine_->value() >= depths.maxDetectionDepth.value());
 
+    appliedDepth_ = appliedDepth;
     appliedWaterBar_->setValue(-appliedDepth / 2);
     appliedWaterBar_->pen().setWidth(chart_->leftAxis().pixelLengthOf(appliedDepth));
 }
@@ -160,8 +154,28 @@ void SoilProfileView::placeMarkers(double shallowDepth, double deepDepth)
 
 namespace morvane {
 
-void SoilProfileView::describe(const ChartFacts& facts)
+ChartFacts SoilProfileView::shownFacts(const QString& soilName) const
 {
+    const auto responds = [](const CircleMarker& marker) {
+        return marker.fillColour() == colours::red;
+    };
+    ChartFacts facts;
+    facts.soilName = soilName;
+    facts.appliedDepth = appliedDepth_;
+    facts.detectionDepth = bandBottom_;
+    facts.shallow = {shallowDepth_, responds(*shallowMarker_)};
+    if (!deepMarker_->isHidden())
+        facts.deep = DetectorFacts{deepDepth_, responds(*deepMarker_)};
+    if (front24hLine_->isActive())
+        facts.front24h = front24hLine_->value();
+    facts.rootZone = rootZoneLine_->value();
+    facts.frontBeyondChart = !beyondChartWarning_->isHidden();
+    return facts;
+}
+
+void SoilProfileView::describe(const QString& soilName)
+{
+    const ChartFacts facts = shownFacts(soilName);
     setAccessibleTexts(*chart_, facts.soilName, chartDescription(facts));
     const QString soil = facts.soilName + u": "_s;
     setAccessibleTexts(*shallowMarker_, soil + detectorSentence(u"Shallow"_s, facts.shallow),

@@ -7,7 +7,9 @@
 //
 // The window drives it one recalculation step at a time (rebuildBand,
 // colourMarkers, showDeepMarker, setLines), and places the markers after the
-// light-soil chart's full redraws (placeMarkers).
+// light-soil chart's full redraws (placeMarkers). What the steps decided to
+// draw is read back, for the words a screen reader speaks, from the view
+// itself (shownFacts, describe).
 
 #include <QPoint>
 #include <QString>
@@ -60,9 +62,14 @@ public:
     void setLines(double rootZoneLine, const SoilDepths& depths, double appliedDepth);
     // Centres each marker on its detector's depth.
     void placeMarkers(double shallowDepth, double deepDepth);
-    // Names the chart after its soil, describes it in words and names each
-    // marker after its detector, announcing the change to screen readers.
-    void describe(const ChartFacts& facts);
+    // What the chart shows now, for the soil named `soilName` (its caption):
+    // the band, the markers shown and their colours, the lines drawn and the
+    // warning.
+    ChartFacts shownFacts(const QString& soilName) const;
+    // Names the chart after its soil (as its caption names it), describes
+    // what it shows in words and names each marker after its detector,
+    // announcing the change to screen readers.
+    void describe(const QString& soilName);
 
 private:
     Chart* chart_;
@@ -73,6 +80,11 @@ private:
     CircleMarker* deepMarker_;
     TextLabel* beyondChartWarning_;
     QString bandTitle_;
+    // The depths the last steps drew.
+    double bandBottom_ = 0;
+    double shallowDepth_ = 0;
+    double deepDepth_ = 0;
+    double appliedDepth_ = 0;
 };
 
 }  // namespace morvane

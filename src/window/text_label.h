@@ -1,10 +1,18 @@
 #pragma once
-// A label: text drawn from its top-left corner, in the window's face.
-// An auto-sized label fits itself to its text whenever the text changes;
-// a fixed label keeps the size it was given.
+// A label: plain text drawn from its top-left corner, in the window's face.
+// It never cuts its text: an auto-sized label is as large as its text; a
+// label in a box keeps the box's place and height and is as wide as the box
+// or as its text, whichever is wider.
+//
+// A TextLabel is no QLabel: setText below is the only way to change its
+// text, so no call through a base class can skip the sizing or the spoken
+// name. Screen readers see a static text named after the label's accessible
+// name, or after its text when it has none.
 
 #include <QColor>
-#include <QLabel>
+#include <QWidget>
+
+#include <optional>
 
 namespace morvane {
 
@@ -14,23 +22,25 @@ struct LabelStyle {
     QColor colour = QColor(0, 0, 0);
 };
 
-class TextLabel : public QLabel {
+class TextLabel : public QWidget {
     Q_OBJECT
 
 public:
     // An auto-sized label at `position`.
-    TextLabel(QWidget* parent, const QString& name, const QString& caption, QPoint position,
-           LabelStyle style);
-    // A label of fixed size.
-    TextLabel(QWidget* parent, const QString& name, const QString& caption, QRect geometry,
-           LabelStyle style);
+    TextLabel(QWidget* parent, const QString& name, const QString& text, QPoint position,
+              LabelStyle style);
+    // A label in `box`.
+    TextLabel(QWidget* parent, const QString& name, const QString& text, QRect box,
+              LabelStyle style);
 
-    // Hides QLabel::setText so that an auto-sized label follows its text.
+    QString text() const { return text_; }
+    // Shows `text`, sizes the label to it and, for a result label, speaks it.
     void setText(const QString& text);
 
-    // A result label read as its meaning and value, "Soil water deficit,
-    // 25 mm" or "Light soil storage, 29 percent", in its accessible
-    // description; each new text is announced to screen readers.
+    // Makes this a result label, read as its meaning and its value: with
+    // ("Applied depth", "mm") the text "25" is named "Applied depth: 25 mm",
+    // with ("Light soil storage", "") the text "29%" is named "Light soil
+    // storage: 29 percent". Each new value is announced to screen readers.
     void setSpokenMeaning(const QString& meaning, const QString& unit);
 
     void setFontColour(QColor colour);
@@ -39,16 +49,26 @@ public:
     // Paints the label's rectangle in `colour` behind the text.
     void setBackgroundColour(QColor colour);
 
-    // A label of fixed size keeps its height and takes the width its text
-    // needs, so that none of the text is cut.
-    void fitWidthToText();
+    // The size of the text.
+    QSize sizeHint() const override;
+
+signals:
+    // After every change of the text, once the label has its new size.
+    void textChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    // A new font refits the label to its text, so a smaller or larger face
+    // never cuts it.
+    void changeEvent(QEvent* event) override;
 
 private:
-    void applyStyle(const QString& name, LabelStyle style);
+    TextLabel(QWidget* parent, const QString& name, LabelStyle style, std::optional<QSize> box);
+    void fitToText();
+    void speakValue();
 
-    void describeValue();
-
-    bool autoSize_;
+    QString text_;
+    std::optional<QSize> box_;  // none for an auto-sized label
     QString spokenMeaning_;
     QString spokenUnit_;
 };

@@ -12,7 +12,10 @@
 #include <QStandardPaths>
 #include <QWidget>
 
+#include <memory>
+
 #include "application.h"
+#include "guide_window.h"
 #include "results_report.h"
 #include "window_font.h"
 
@@ -187,9 +190,9 @@ void WindowActions::showAbout()
 QString WindowActions::guidePath()
 {
     const QString candidates[] = {
-        QCoreApplication::applicationDirPath() + u"/../share/doc/morvane/README.md"_s,
-        u"/usr/share/doc/morvane/README.md"_s,
-        QString::fromUtf8(MORVANE_SOURCE_README),
+        QCoreApplication::applicationDirPath() + u"/../share/doc/morvane/guide.md"_s,
+        u"/usr/share/doc/morvane/guide.md"_s,
+        QString::fromUtf8(MORVANE_SOURCE_GUIDE),
     };
     for (const QString& candidate : candidates)
         if (QFileInfo(candidate).isFile())
@@ -199,13 +202,19 @@ QString WindowActions::guidePath()
 
 void WindowActions::showHelp()
 {
-    const QString path = guidePath();
-    if (path.isEmpty()) {
-        dialogs().showFailure(window_, failureCaption(),
-                              u"The user's guide (README.md) is not installed."_s);
-        return;
+    if (guide_ == nullptr) {
+        auto guide = std::make_unique<GuideWindow>(window_);
+        if (!guide->showGuide(guidePath())) {
+            dialogs().showFailure(window_, failureCaption(),
+                                  u"The user's guide (guide.md) is not installed or cannot "
+                                  "be read."_s);
+            return;
+        }
+        guide_ = guide.release();
     }
-    dialogs().showGuide(window_, path);
+    guide_->show();
+    guide_->raise();
+    guide_->activateWindow();
 }
 
 }  // namespace morvane

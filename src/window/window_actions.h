@@ -13,6 +13,7 @@
 
 #include <QDate>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include "action_dialogs.h"
@@ -22,6 +23,8 @@ class QPrinter;
 class QWidget;
 
 namespace morvane {
+
+class GuideWindow;
 
 class WindowActions : public QObject {
     Q_OBJECT
@@ -46,6 +49,8 @@ public:
     // text below it.
     void print();
     void showAbout();
+    // The user's guide in its window; once open, Help raises and activates
+    // that window again.
     void showHelp();
 
     // Prints on `printer`, already set up; false when it cannot be started.
@@ -57,10 +62,10 @@ public:
     // "Morvane 1.0.0", the licences of the program and of its fonts, and the
     // versions of Qt it was built with and runs on.
     static QString aboutText();
-    // The user's guide: the README installed beside the program
-    // (<prefix>/share/doc/morvane/README.md), else the system's copy, else
-    // the one of the source tree the program was built from; empty when
-    // none exists.
+    // The user's guide: the one installed beside the program
+    // (<prefix>/share/doc/morvane/guide.md), else the system's copy, else
+    // docs/guide.md of the source tree the program was built from; empty
+    // when none exists.
     static QString guidePath();
 
 signals:
@@ -75,6 +80,7 @@ private:
     QWidget* window_;
     StandardDialogs standardDialogs_;
     ActionDialogs* substitute_ = nullptr;
+    QPointer<GuideWindow> guide_;  // owned by the window
 };
 
 }  // namespace morvane

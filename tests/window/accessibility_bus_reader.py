@@ -1,12 +1,13 @@
 #!/usr/bin/python3
 """Reads the running window through the desktop accessibility bus, as a
-screen reader does: every result with its meaning and value and both chart
-descriptions, then types other inputs, presses Recalculate, waits for the
-changes to be announced and reads them again. Exits 1 with a message
-naming what was read wrong."""
+screen reader does: every result named with its meaning and value, both
+chart descriptions; then types other inputs, presses Recalculate, checks
+that each changed name and description was announced once, and reads them
+again. Exits 1 with a message naming what was read wrong."""
 
 import sys
 import time
+from collections import Counter
 
 import pyatspi
 from gi.repository import GLib
@@ -20,13 +21,16 @@ SECOND_INPUTS = {
     "Active Root Zone (mm)": "450",
 }
 
-DEFAULT = {
-    "Applied depth (mm)": "Applied depth, 25 mm",
-    "Soil water deficit (mm)": "Soil water deficit, 25 mm",
-    "Light soil storage": "Light soil storage, 29 percent",
-    "Heavy soil storage": "Heavy soil storage, 50 percent",
-    "Light soil shallow detector depth (mm)": "Shallow detector depth, 165 mm",
-    "Light soil deep detector depth (mm)": "Deep detector depth, 335 mm",
+# The names of the results shown, and the charts' descriptions by name.
+DEFAULT_RESULTS = [
+    "Applied depth: 25 mm",
+    "Soil water deficit: 25 mm",
+    "Light soil storage: 29 percent",
+    "Heavy soil storage: 50 percent",
+    "Light soil shallow detector depth: 165 mm",
+    "Light soil deep detector depth: 335 mm",
+]
+DEFAULT_CHARTS = {
     "Light textured soil": ('Light textured soil: 25 mm applied; the soil is wetted enough for a '
      'detector to respond down to 278 mm; shallow detector at 165 mm '
      'responds; deep detector at 335 mm does not respond; the wetting front '
@@ -37,11 +41,15 @@ DEFAULT = {
      '400 mm after 24 hours; root zone 500 mm.'),
 }
 
-SECOND = {
-    "Applied depth (mm)": "Applied depth, 21 mm",
-    "Soil water deficit (mm)": "Soil water deficit, 19.5 mm",
-    "Light soil shallow detector depth (mm)": "Shallow detector depth, 150 mm",
-    "Light soil deep detector depth (mm)": "Deep detector depth, 300 mm",
+SECOND_RESULTS = [
+    "Applied depth: 21 mm",
+    "Soil water deficit: 19.5 mm",
+    "Light soil storage: 38 percent",
+    "Heavy soil storage: 57 percent",
+    "Light soil shallow detector depth: 150 mm",
+    "Light soil deep detector depth: 300 mm",
+]
+SECOND_CHARTS = {
     "Light textured soil": ('Light textured soil: 21 mm applied; the soil is wetted enough for a '
      'detector to respond down to 252 mm; shallow detector at 150 mm '
      'responds; deep detector at 300 mm does not respond; the wetting front '
@@ -76,27 +84,30 @@ def walk(node):
             yield from walk(child)
 
 
-def described(app):
-    """Name -> description of every showing control that has a description."""
+def showing(app):
+    """Name -> description of every showing control."""
     texts = {}
     for node in walk(app):
-        if node.description and node.getState().contains(pyatspi.STATE_SHOWING):
+        if node.name and node.getState().contains(pyatspi.STATE_SHOWING):
             texts[node.name] = node.description
     return texts
 
 
-def check(app, expected, when):
-    # Descriptions reach the bus as events; wait for them, boundedly.
+def check(app, results, charts, when):
+    # Names reach the bus as events; wait for them, boundedly.
     deadline = time.monotonic() + 10
     while True:
-        texts = described(app)
-        wrong = {n: texts.get(n) for n, d in expected.items() if texts.get(n) != d}
-        if not wrong:
-            print("%s: read %d descriptions" % (when, len(expected)))
+        texts = showing(app)
+        missing = [name for name in results if name not in texts]
+        wrong = {n: texts.get(n) for n, d in charts.items() if texts.get(n) != d}
+        if not missing and not wrong:
+            print("%s: read %d results and %d charts" % (when, len(results), len(charts)))
             return
         if time.monotonic() > deadline:
-            lines = ["%s: %r read as %r, expected %r" % (when, n, got, expected[n])
-                     for n, got in wrong.items()]
+            lines = ["%s: no control named %r" % (when, n) for n in missing]
+            lines += ["%s: %r described as %r, expected %r" % (when, n, got, charts[n])
+                      for n, got in wrong.items()]
+            lines.append("names read: %r" % sorted(texts))
             fail("\n".join(lines))
         time.sleep(0.1)
 
@@ -122,28 +133,42 @@ def recalculate_with(app, inputs):
 
 
 def expect_announcements(announced, expected, seconds=10):
-    """Waits, boundedly, until a description change was announced for each
-    of the expected names."""
+    """Waits, boundedly, until each expected text was announced, then a
+    little longer, and checks that none was announced twice."""
     deadline = time.monotonic() + seconds
     context = GLib.MainContext.default()
-    while not expected <= announced:
+    while not set(expected) <= set(announced):
         if time.monotonic() > deadline:
-            fail("no change announced for %s" % sorted(expected - announced))
+            fail("not announced: %s; announced: %r" % (sorted(set(expected) - set(announced)), announced))
         context.iteration(False)
         time.sleep(0.02)
-    print("announced: %s" % ", ".join(sorted(expected)))
+    settle = time.monotonic() + 0.5
+    while time.monotonic() < settle:
+        context.iteration(False)
+        time.sleep(0.02)
+    twice = [text for text in expected if announced[text] > 1]
+    if twice:
+        fail("announced more than once: %s" % twice)
+    print("announced once each: %d texts" % len(expected))
 
 
 def main():
     app = find_application(sys.argv[1])
-    check(app, DEFAULT, "after start-up")
-    announced = set()
+    check(app, DEFAULT_RESULTS, DEFAULT_CHARTS, "after start-up")
+    # A changed name is announced by name, a changed description by the
+    # control's name and its description.
+    names = Counter()
+    descriptions = Counter()
     pyatspi.Registry.registerEventListener(
-        lambda event: announced.add(event.source.name),
+        lambda event: names.update([event.source.name]),
+        "object:property-change:accessible-name")
+    pyatspi.Registry.registerEventListener(
+        lambda event: descriptions.update([event.source.description]),
         "object:property-change:accessible-description")
     recalculate_with(app, SECOND_INPUTS)
-    expect_announcements(announced, set(SECOND))
-    check(app, SECOND, "after Recalculate")
+    expect_announcements(names, SECOND_RESULTS)
+    expect_announcements(descriptions, list(SECOND_CHARTS.values()))
+    check(app, SECOND_RESULTS, SECOND_CHARTS, "after Recalculate")
 
 
 if __name__ == "__main__":

@@ -1,6 +1,7 @@
 // The window as a screen reader reads it through Qt's accessibility
-// interfaces: each result with its meaning and value, each chart and marker
-// in words, the pictures named.
+// interfaces: each result named with its meaning and value, each chart and
+// marker in words, the pictures named. That changes are announced is read
+// off the accessibility bus (xvfb_accessibility.sh).
 
 #include <QAccessible>
 #include <QList>
@@ -25,8 +26,9 @@ struct Inputs {
     const char* rootZone;
 };
 
-// Control name -> what a screen reader reads as its description.
-using Descriptions = QList<QPair<QString, QString>>;
+// Control name -> what a screen reader reads: a result's name, a chart's
+// description.
+using Readings = QList<QPair<QString, QString>>;
 
 QAccessibleInterface* accessible(QWidget* control)
 {
@@ -84,21 +86,22 @@ private slots:
     }
 
     // What is read for each control after start-up (no inputs) or after a
-    // run with the given inputs.
+    // run with the given inputs: each result is named with its meaning and
+    // value, each chart is described.
     void readsEveryResultAndChart_data()
     {
         QTest::addColumn<bool>("run");
         QTest::addColumn<Inputs>("inputs");
-        QTest::addColumn<Descriptions>("descriptions");
+        QTest::addColumn<Readings>("readings");
 
         QTest::newRow("default inputs")
-            << false << Inputs{} << Descriptions{
-            {u"AppAmount"_s, u"Applied depth, 25 mm"_s},
-            {u"LtSWD"_s, u"Soil water deficit, 25 mm"_s},
-            {u"LtSTO"_s, u"Light soil storage, 29 percent"_s},
-            {u"Hv1STO"_s, u"Heavy soil storage, 50 percent"_s},
-            {u"LtSD"_s, u"Shallow detector depth, 165 mm"_s},
-            {u"LtDD"_s, u"Deep detector depth, 335 mm"_s},
+            << false << Inputs{} << Readings{
+            {u"AppAmount"_s, u"Applied depth: 25 mm"_s},
+            {u"LtSWD"_s, u"Soil water deficit: 25 mm"_s},
+            {u"LtSTO"_s, u"Light soil storage: 29 percent"_s},
+            {u"Hv1STO"_s, u"Heavy soil storage: 50 percent"_s},
+            {u"LtSD"_s, u"Light soil shallow detector depth: 165 mm"_s},
+            {u"LtDD"_s, u"Light soil deep detector depth: 335 mm"_s},
             {u"Chart1"_s,
              u"Light textured soil: 25 mm applied; the soil is wetted enough for a detector to "
              "respond down to 278 mm; shallow detector at 165 mm responds; deep detector at "
@@ -110,11 +113,12 @@ private slots:
              "zone 500 mm."_s}};
         QTest::newRow("second example")
             << true << Inputs{"12", "1.75", "3", "6.5", "450"}
-            << Descriptions{
-            {u"AppAmount"_s, u"Applied depth, 21 mm"_s},
-            {u"LtSWD"_s, u"Soil water deficit, "_s + localised("19.5") + u" mm"_s},
-            {u"LtSD"_s, u"Shallow detector depth, 150 mm"_s},
-            {u"LtDD"_s, u"Deep detector depth, 300 mm"_s},
+            << Readings{
+            {u"AppAmount"_s, u"Applied depth: 21 mm"_s},
+            {u"LtSWD"_s, u"Soil water deficit: "_s + localised("19.5") + u" mm"_s},
+            {u"LtSTO"_s, u"Light soil storage: 38 percent"_s},
+            {u"LtSD"_s, u"Light soil shallow detector depth: 150 mm"_s},
+            {u"LtDD"_s, u"Light soil deep detector depth: 300 mm"_s},
             {u"Chart1"_s, u"Light textured soil: 21 mm applied; the soil is wetted enough for a detector to "
              "respond down to 252 mm; shallow detector at 150 mm responds; deep detector at "
              "300 mm does not respond; the wetting front is at 335 mm after 24 hours; root "
@@ -123,9 +127,14 @@ private slots:
              "respond down to 332 mm; shallow detector at 150 mm responds; deep detector at "
              "300 mm responds; the wetting front is at 335 mm after 24 hours; root "
              "zone 450 mm."_s}};
+        QTest::newRow("storage negative")
+            << true << Inputs{"10", "2.5", "10", "5", "500"}
+            << Readings{
+            {u"LtSTO"_s, u"Light soil storage: -43 percent"_s},
+            {u"ltStoWarn"_s, u"Too much water removed from soil 1"_s}};
         QTest::newRow("24-hour front beyond the chart")
             << true << Inputs{"100", "5", "5", "5", "500"}
-            << Descriptions{
+            << Readings{
             {u"Chart1"_s, u"Light textured soil: 500 mm applied; the soil is wetted enough for a detector to "
              "respond down to 5556 mm; shallow detector at 165 mm responds; deep detector at "
              "335 mm responds; the wetting front is at 9900 mm after 24 hours; root "
@@ -135,11 +144,23 @@ private slots:
     {
         QFETCH(bool, run);
         QFETCH(Inputs, inputs);
-        QFETCH(Descriptions, descriptions);
+        QFETCH(Readings, readings);
         if (run)
             enter(inputs);
-        for (const auto& [control, expected] : descriptions)
-            QCOMPARE(description(control.toLatin1().constData()), expected);
+        for (const auto& [control, expected] : readings) {
+            const QByteArray name = control.toLatin1();
+            const bool chart = control.startsWith(u"Chart"_s);
+            QCOMPARE(chart ? description(name.constData()) : this->name(name.constData()),
+                     expected);
+        }
+    }
+
+    // The description keeps what a value means; the name carries the value.
+    void resultsExplainTheirMeaning()
+    {
+        QAccessibleInterface* label = accessible(probe().control("LtSTO"));
+        QCOMPARE(label->role(), QAccessible::StaticText);
+        QVERIFY(label->text(QAccessible::Description).startsWith(u"How much of the water"_s));
     }
 
     void chartsAndPicturesAreNamed_data()
@@ -150,6 +171,9 @@ private slots:
         QTest::newRow("light chart") << u"Chart1"_s << u"Light textured soil"_s << QAccessible::Client;
         QTest::newRow("heavy chart") << u"Chart2"_s << u"Heavy textured soil"_s << QAccessible::Client;
         QTest::newRow("legend") << u"Image1"_s << u"Legend"_s << QAccessible::Graphic;
+        // A pane, not a frame: a screen reader takes a frame for a window and
+        // follows no focus into it.
+        QTest::newRow("teal panel") << u"Panel2"_s << QString() << QAccessible::Pane;
         QTest::newRow("detector picture")
             << u"Image2"_s << u"A wetting-front detector held upright"_s << QAccessible::Graphic;
     }
@@ -169,14 +193,14 @@ private slots:
     {
         ChartFacts facts;
         facts.soilName = u"Heavy textured soil"_s;
-        facts.appliedDepthText = localised("2.5");
+        facts.appliedDepth = 3;
         facts.detectionDepth = 27.5;
-        facts.shallow = {u"150"_s, false};
+        facts.shallow = {150, false};
         facts.rootZone = 250;
         QCOMPARE(chartDescription(facts),
-                 u"Heavy textured soil: "_s + localised("2.5") +
-                     u" mm applied; the soil is wetted enough for a detector to respond down "
-                     "to 28 mm; shallow detector at 150 mm does not respond; root zone 250 mm."_s);
+                 u"Heavy textured soil: 3 mm applied; the soil is wetted enough for a detector "
+                 "to respond down to 28 mm; shallow detector at 150 mm does not respond; root "
+                 "zone 250 mm."_s);
     }
 
     // Each marker says which detector it is and whether it responds, as its

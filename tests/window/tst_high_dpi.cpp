@@ -216,7 +216,7 @@ private slots:
             QCOMPARE(legend.pixelColor(0, y), expected);
             QCOMPARE(legend.pixelColor(1, y), expected);
         }
-        for (int x = 0; x <= 240 * kScale + 1; ++x) {
+        for (int x = 0; x <= 248 * kScale + 1; ++x) {
             const QColor expected = (x / kScale) % 2 == 0 ? kBlack : kCream;
             QCOMPARE(legend.pixelColor(x, 180 * kScale), expected);
             QCOMPARE(legend.pixelColor(x, 180 * kScale + 1), expected);

@@ -38,6 +38,21 @@ const QList<std::pair<const char*, const char*>> kDefaultResults = {
 
 Application& application() { return *Application::instance(); }
 
+// What a control covers in its parent: a label its glyphs, another control
+// its rectangle.
+QRect footprint(const QWidget& control)
+{
+    const auto* label = qobject_cast<const TextLabel*>(&control);
+    if (label == nullptr)
+        return control.geometry();
+    const QFontMetrics metrics(label->font());
+    return metrics.tightBoundingRect(label->text())
+        .translated(label->pos() + QPoint(0, metrics.ascent()));
+}
+
+// A label's name and where its left edge is expected.
+using TextLabelLeft = std::pair<QString, int>;
+
 // A widget whose paint fails, as a chart's after-draw handler could.
 class FailingWidget : public QWidget {
 public:
@@ -288,7 +303,7 @@ private slots:
         probe().pressRecalculate();
         QVERIFY(!probe().control("ltStoWarn")->isHidden());
         QVERIFY(!probe().control("warn24h")->isHidden());
-        for (const QLabel* label : window_->findChildren<QLabel*>()) {
+        for (const TextLabel* label : window_->findChildren<TextLabel*>()) {
             const QString name = label->objectName() + u": "_s + label->text();
             const QSize needed = label->sizeHint();
             QVERIFY2(label->width() >= needed.width() && label->height() >= needed.height(),
@@ -298,6 +313,75 @@ private slots:
             const QRect ink = metrics.tightBoundingRect(label->text())
                                   .translated(label->pos() + QPoint(0, metrics.ascent()));
             QVERIFY2(label->parentWidget()->rect().contains(ink), qPrintable(name));
+        }
+    }
+
+    // Long values: each label shows its whole text inside its panel and
+    // overlaps nothing beside it. A value that outgrows its place moves what
+    // follows it right, 4 pixels after it; a line that would then pass the
+    // panel's right edge (856 on the teal panel, 4 pixels inside it; 599 on
+    // the white page) moves left as a whole. Digits are 7 pixels wide at 13
+    // pixels bold, 6 at 11 pixels bold ("%" 11, "-" 4).
+    void longValuesStayWholeAndApart_data()
+    {
+        QTest::addColumn<QStringList>("inputs");  // rate, duration, root zone, days
+        QTest::addColumn<QList<TextLabelLeft>>("lefts");
+        QTest::newRow("five-digit applied depth")  // "14850": 35 wide, "mm" at 792 + 35 + 4
+            << QStringList{u"150"_s, u"99"_s, u"500"_s, u"5"_s}
+            << QList<TextLabelLeft>{
+                   {u"Label3"_s, 664}, {u"AppAmount"_s, 792}, {u"Label4"_s, 831}};
+        QTest::newRow("seven-digit applied depth")  // 49 wide: "mm" would end at 869
+            << QStringList{u"10000"_s, u"100"_s, u"500"_s, u"5"_s}
+            << QList<TextLabelLeft>{
+                   {u"Label3"_s, 651}, {u"AppAmount"_s, 779}, {u"Label4"_s, 832}};
+        QTest::newRow("nine-digit applied depth")  // 63 wide: 27 to the left
+            << QStringList{u"999999999"_s, u"1"_s, u"500"_s, u"5"_s}
+            << QList<TextLabelLeft>{{u"Label3"_s, 637}, {u"Label4"_s, 832}};
+        QTest::newRow("five-digit detector depths")  // "33335": 30 wide, "mm" ends at 598
+            << QStringList{u"10"_s, u"2.5"_s, u"99999"_s, u"5"_s}
+            << QList<TextLabelLeft>{
+                   {u"Label25"_s, 440}, {u"LtSD"_s, 544}, {u"Label8"_s, 578},
+                   {u"Label26"_s, 440}, {u"LtDD"_s, 544}, {u"Label9"_s, 578}};
+        QTest::newRow("six-digit detector depths")  // 36 wide: "mm" would end at 604
+            << QStringList{u"10"_s, u"2.5"_s, u"999999"_s, u"5"_s}
+            << QList<TextLabelLeft>{
+                   {u"Label15"_s, 211}, {u"LtSWD"_s, 363}, {u"Label25"_s, 435},
+                   {u"LtSD"_s, 539}, {u"Label8"_s, 579}, {u"Label26"_s, 435}};
+        QTest::newRow("negative storages")  // "-100800%" 50 wide, "-70530%" 44
+            << QStringList{u"10"_s, u"2.5"_s, u"500"_s, u"7063"_s}
+            << QList<TextLabelLeft>{
+                   {u"Label19"_s, 200}, {u"LtSTO"_s, 352}, {u"ltStoWarn"_s, 406},
+                   {u"Label5"_s, 206}, {u"Hv1STO"_s, 358}, {u"HvSTOWarn"_s, 406}};
+        QTest::newRow("seven-digit deficit")  // "6172835" at 12 pixels: 49 wide
+            << QStringList{u"10"_s, u"2.5"_s, u"500"_s, u"1234567"_s}
+            << QList<TextLabelLeft>{{u"LtSWD"_s, 368}, {u"Label25"_s, 440}};
+    }
+    void longValuesStayWholeAndApart()
+    {
+        QFETCH(QStringList, inputs);
+        QFETCH(QList<TextLabelLeft>, lefts);
+        probe().type("AppRate", inputs[0]);
+        probe().type("Duration", inputs[1]);
+        probe().type("Ltsdepth", inputs[2]);
+        probe().type("LtDIrrig", inputs[3]);
+        probe().pressRecalculate();
+        QVERIFY(reporter_.boxes.isEmpty());
+        for (const auto& [name, left] : lefts)
+            QCOMPARE(probe().control(name.toLatin1().constData())->x(), left);
+
+        for (const TextLabel* label : window_->findChildren<TextLabel*>()) {
+            if (label->isHidden())
+                continue;
+            const QString name = label->objectName() + u": "_s + label->text();
+            QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(name));
+            // The glyphs, not the empty cell above them, lie inside the
+            // parent and clear of every other control there.
+            QVERIFY2(label->parentWidget()->rect().contains(footprint(*label)), qPrintable(name));
+            for (const QWidget* neighbour : label->parentWidget()->findChildren<QWidget*>(
+                     Qt::FindDirectChildrenOnly))
+                if (neighbour != label && !neighbour->isHidden())
+                    QVERIFY2(!footprint(*neighbour).intersects(footprint(*label)),
+                             qPrintable(name + u" overlaps "_s + neighbour->objectName()));
         }
     }
 

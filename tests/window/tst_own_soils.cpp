@@ -2,6 +2,7 @@
 // the settings across a restart, a stored soil that is no longer valid, the
 // captions above the charts, and the Soils dialog's fields.
 
+#include <QLabel>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>

@@ -347,12 +347,13 @@ private slots:
             const QColor gap = (y == 109 || y == 111) ? kGreen : kCream;
             QCOMPARE(legend.pixelColor(0, y), y % 2 == 0 ? kBlack : gap);
         }
-        for (int x = 0; x <= 240; ++x)
+        // The right edge is column 248 (see legendTextsKeepInsideTheFrame).
+        for (int x = 0; x <= 248; ++x)
             QCOMPARE(legend.pixelColor(x, 180), x % 2 == 0 ? kBlack : kCream);
-        QCOMPARE(legend.pixelColor(240, 1), kCream);
-        QCOMPARE(legend.pixelColor(240, 2), kBlack);
+        QCOMPARE(legend.pixelColor(248, 1), kCream);
+        QCOMPARE(legend.pixelColor(248, 2), kBlack);
         // Beyond the frame the card stays cream.
-        for (const QPoint point : {QPoint(241, 90), QPoint(120, 181), QPoint(288, 352),
+        for (const QPoint point : {QPoint(249, 90), QPoint(120, 181), QPoint(288, 352),
                                    QPoint(150, 300), QPoint(120, 150)})
             QCOMPARE(legend.pixelColor(point), kCream);
     }
@@ -376,13 +377,28 @@ private slots:
             QVERIFY2(darkPixels > 40, qPrintable(QString::number(top)));
             QVERIFY2(leftmost >= firstColumn, qPrintable(QString::number(top)));
         }
-        // The longest text runs past the frame's right edge.
-        int rightmost = 0;
-        for (int y = 105; y < 119; ++y)
+    }
+
+    // The frame encloses the longest text, " Position of wetting front at 24
+    // hr after irrigation", with the margin it has on the left: 5 pixels
+    // from its left edge (column 0) to the symbols, 5 from the text's last
+    // pixel (column 243) to its right edge.
+    void legendTextsKeepInsideTheFrame()
+    {
+        const QImage legend = legendPicture();
+        // The last column with any ink of a text, the frame's dots left out.
+        int textRight = 0;
+        for (int y = 20; y < 175; ++y)
             for (int x = 20; x < legend.width(); ++x)
-                if (isDark(legend.pixelColor(x, y)))
-                    rightmost = std::max(rightmost, x);
-        QVERIFY(rightmost > 240);
+                if (legend.pixelColor(x, y) != kCream && legend.pixelColor(x, 2) != kBlack)
+                    textRight = std::max(textRight, x);
+        QCOMPARE(textRight, 243);
+        // The frame's right edge: a dotted column from row 2 to 180.
+        for (int y = 2; y <= 180; y += 2)
+            QCOMPARE(legend.pixelColor(textRight + 5, y), kBlack);
+        for (int x = textRight + 1; x < textRight + 5; ++x)
+            for (int y = 1; y < 180; ++y)
+                QCOMPARE(legend.pixelColor(x, y), kCream);
     }
 
     void legendIsPaintedOnce()

@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QImage>
-#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -22,6 +21,7 @@
 #include "capturing_reporter.h"
 #include "main_window.h"
 #include "number_format_settings.h"
+#include "text_label.h"
 
 using namespace morvane;
 
@@ -192,7 +192,7 @@ private slots:
         const QChar separator = activeSeparator();
         QCOMPARE(control<QLineEdit>(*window, "Duration")->text(), inLocale("1.75", separator));
         for (const Input& result : kSecondExampleResults)
-            QCOMPARE(control<QLabel>(*window, result.edit)->text(),
+            QCOMPARE(control<TextLabel>(*window, result.edit)->text(),
                      inLocale(result.text, separator));
     }
 };

@@ -2,12 +2,12 @@
 // Finds the controls of a main window by name, as a person would find them
 // by their captions.
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include "main_window.h"
+#include "text_label.h"
 
 class WindowProbe {
     using MainWindow = morvane::MainWindow;
@@ -23,7 +23,7 @@ public:
             qFatal("no control named %s", name);
         return found;
     }
-    QString labelText(const char* name) const { return control<QLabel>(name)->text(); }
+    QString labelText(const char* name) const { return control<morvane::TextLabel>(name)->text(); }
     void type(const char* editName, const QString& text) const
     {
         control<QLineEdit>(editName)->setText(text);
