@@ -5,6 +5,7 @@
 
 #include "format_number.h"
 #include "json_text.h"
+#include "optional_json.h"
 
 namespace morvane::web {
 
@@ -47,14 +48,6 @@ std::string description(SoilSlot slot, const SoilFieldTexts& values)
     return out + " (m\u00b3/m\u00b3)";
 }
 
-void appendNullable(std::string& out, const std::optional<std::string>& text)
-{
-    if (text)
-        appendJsonString(out, *text);
-    else
-        out += "null";
-}
-
 }  // namespace
 
 std::string soilFieldsJson(SoilSlot slot, const SoilFieldTexts& values, std::string_view name)
@@ -79,8 +72,8 @@ std::string soilFieldsJson(SoilSlot slot, const SoilFieldTexts& values, std::str
             for (const SoilProblem& problem : reading.problems)
                 if (problem.value) appendJsonString(problems.key(key(*problem.value)), sentence(problem.detail));
         }
-        appendNullable(answer.key("message"), message);
-        appendNullable(answer.key("description"),
+        appendOptionalString(answer.key("message"), message);
+        appendOptionalString(answer.key("description"),
                        message || builtIn ? std::nullopt : std::optional(description(slot, values)));
     }
     return out;

@@ -50,6 +50,7 @@
 #include "model_run.h"
 #include "named_inputs.h"
 #include "number_format_settings.h"
+#include "optional_json.h"
 #include "plan_sentences.h"
 #include "response_plan.h"
 #include "result_report.h"
@@ -105,14 +106,6 @@ std::optional<std::string> appendCharts(std::string& out, const ModelResults& re
     return std::nullopt;
 }
 
-void appendOptionalString(std::string& out, const std::optional<std::string>& text)
-{
-    if (text)
-        calc::appendJsonString(out, *text);
-    else
-        out += "null";
-}
-
 // What the page draws of a run, or which box it names after a failure.
 void appendChartsOrFailedInput(std::string& out, const calc::ModelRun& run,
                                const ModelInputs& inputs, const ModelResults& results)
@@ -124,10 +117,10 @@ void appendChartsOrFailedInput(std::string& out, const calc::ModelRun& run,
     else
         chartError = appendCharts(out, results);
     out += ", \"chartError\": ";
-    appendOptionalString(out, chartError);
+    web::appendOptionalString(out, chartError);
     out += ", \"failedInput\": ";
     const std::string name = run.error ? web::failedInputName(inputs, *run.error) : "";
-    appendOptionalString(out, name.empty() ? std::nullopt : std::optional(name));
+    web::appendOptionalString(out, name.empty() ? std::nullopt : std::optional(name));
 }
 
 // The answer to a run a soil refused, with the answer's members all there.
