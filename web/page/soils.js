@@ -34,7 +34,7 @@ const Soils = (() => {
   const fieldId = (slot, field) => `${slot.key}-${field.key}`;
 
   let page;           // the Page, for the module and the decimal separator
-  let builtIn = {};   // slot key -> the built-in values' texts
+  const builtIn = {}; // slot key -> the built-in values' texts
   const checks = {};  // slot key -> the module's last check of its fields
 
   function addField(fieldset, slot, field, builtInText) {
