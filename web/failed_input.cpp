@@ -2,7 +2,6 @@
 
 #include <utility>
 
-
 #include "failures.h"
 #include "named_inputs.h"
 #include "parse_number.h"
@@ -32,7 +31,7 @@ std::string failedInputName(const ModelInputs& inputs, const std::string& error)
     // In the order the model reads them, the first text that fails with the
     // run's message is the one that stopped it.
     for (const NamedInput& input : kNamedInputs)
-        if (conversionFailure(inputs.*input.text) == error) return input.name;
+        if (input.text && conversionFailure(inputs.*input.text) == error) return input.name;
 
     // Every text converted. A zero root zone divides by zero (or 0 by 0 when
     // the deficit is 0 too); a zero deficit, from no days or no crop water

@@ -1,13 +1,20 @@
-// The page's entry points into the model. Each call answers with a JSON text
-// in memory from malloc; the page reads it and frees it with free().
+// The page's entry points into the model. Each call that answers with a JSON
+// text returns it in memory from malloc; the page reads it and frees it with
+// free().
 //
-// morvane_run("12", "1.75", "3", "6.5", "450", '.') gives
+// morvane_set_input(name, text) sets one input of the next run by its page
+// name (named_inputs.h): an input text or a soil text "FC:WP:DETECT:UPPER".
+// It answers 0 for a name it does not know. morvane_run(separator) then runs
+// them; an input not set takes its default, as an option left out of
+// morvane-calc (a soil: the built-in one), and each run starts afresh.
+// After setting rate "12", duration "1.75", days "3", cwu "6.5" and rootZone
+// "450", morvane_run('.') gives
 //   {"report": {"texts": {"AppAmount": "21", ...}, ..., "error": null},
 //    "plain": "AppAmount=21\nLtSWD=19.5\n...",
 //    "appliedDepth": 21, "rootZone": 450,
 //    "sentences": {"light": "Shallow detector (150 mm) responds once ...", "heavy": "..."},
 //    "charts": {"light": {"band": {"row": 185, ...}, ...}, "heavy": {...}},
-//    "failedInput": null}
+//    "failedInput": null, "refused": null}
 // where "report" and "plain" are, byte for byte, what morvane-calc --json and
 // morvane-calc print for the same texts and separator (the report holds the
 // irrigation plan), "sentences" is each soil's plan in words and "charts"
@@ -16,7 +23,13 @@
 // failure and names it in report.error, has no sentences and no charts
 // (null; "chartError" holds the failure of the charts alone), and names the
 // input box it came from in "failedInput" (named_inputs.h, or null); a held
-// value the run did not reach is null.
+// value the run did not reach is null. A soil that is not valid refuses the
+// run, as morvane-calc refuses it with a usage error: "refused" holds
+// morvane-calc's message ("Light soil: the wilting point must be below ...")
+// and everything else is null.
+//
+// morvane_check_soil checks one slot's fields (soil_fields.h);
+// morvane_default_inputs gives every input's default text.
 //
 // morvane_depth_axis() gives the charts' frame and depth axis, the same for
 // every run; morvane_depth_row(depth) and morvane_depth_length(extent) are
@@ -26,6 +39,7 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "chart_json.h"
 #include "command_line.h"
@@ -36,15 +50,20 @@
 #include "model_run.h"
 #include "named_inputs.h"
 #include "number_format_settings.h"
+#include "optional_json.h"
 #include "plan_sentences.h"
 #include "response_plan.h"
 #include "result_report.h"
 #include "soil_chart_layout.h"
+#include "soil_fields.h"
 #include "wetting_front_model.h"
 
 namespace {
 
 using namespace morvane;
+
+// The inputs set for the next run.
+calc::GivenInputs nextRun;
 
 char* copyForCaller(const std::string& text)
 {
@@ -87,14 +106,6 @@ std::optional<std::string> appendCharts(std::string& out, const ModelResults& re
     return std::nullopt;
 }
 
-void appendOptionalString(std::string& out, const std::optional<std::string>& text)
-{
-    if (text)
-        calc::appendJsonString(out, *text);
-    else
-        out += "null";
-}
-
 // What the page draws of a run, or which box it names after a failure.
 void appendChartsOrFailedInput(std::string& out, const calc::ModelRun& run,
                                const ModelInputs& inputs, const ModelResults& results)
@@ -106,10 +117,20 @@ void appendChartsOrFailedInput(std::string& out, const calc::ModelRun& run,
     else
         chartError = appendCharts(out, results);
     out += ", \"chartError\": ";
-    appendOptionalString(out, chartError);
+    web::appendOptionalString(out, chartError);
     out += ", \"failedInput\": ";
     const std::string name = run.error ? web::failedInputName(inputs, *run.error) : "";
-    appendOptionalString(out, name.empty() ? std::nullopt : std::optional(name));
+    web::appendOptionalString(out, name.empty() ? std::nullopt : std::optional(name));
+}
+
+// The answer to a run a soil refused, with the answer's members all there.
+std::string refusedRunJson(const std::string& refusal)
+{
+    std::string out = "{\"report\": null, \"plain\": null, \"appliedDepth\": null, \"rootZone\": null, "
+                      "\"sentences\": null, \"charts\": null, \"chartError\": null, "
+                      "\"failedInput\": null, \"refused\": ";
+    calc::appendJsonString(out, refusal);
+    return out + "}";
 }
 
 // The separator the page asks for, when morvane-calc would accept it too.
@@ -123,15 +144,25 @@ void useDecimalSeparator(char separator)
 
 extern "C" {
 
-char* morvane_run(const char* rate, const char* duration, const char* days,
-                  const char* cropWaterUse, const char* rootZone, char decimalSeparator)
+int morvane_set_input(const char* name, const char* text)
+{
+    const web::NamedInput* input = web::namedInput(name);
+    if (input == nullptr) return 0;
+    nextRun.*input->given = text;
+    return 1;
+}
+
+char* morvane_run(char decimalSeparator)
 {
     resetFloatingPointEnvironment();
     useDecimalSeparator(decimalSeparator);
-    const ModelInputs inputs{rate, duration, days, cropWaterUse, rootZone};
+    const calc::GivenInputs given = std::exchange(nextRun, {});
+    std::string refusal;
+    const std::optional<ModelInputs> inputs = calc::inputsWithDefaults(given, refusal);
+    if (!inputs) return copyForCaller(refusedRunJson(refusal));
     ModelResults results;
     // With its plan, as morvane-calc --json runs it.
-    const calc::ModelRun run = calc::runModel(inputs, results, true);
+    const calc::ModelRun run = calc::runModel(*inputs, results, true);
     const ResponsePlan* plan = run.plan ? &*run.plan : nullptr;
     std::string report = calc::jsonReport(results, plan, run.error);
     if (!report.empty() && report.back() == '\n') report.pop_back();
@@ -147,14 +178,27 @@ char* morvane_run(const char* rate, const char* duration, const char* days,
         appendPlanSentences(out, *plan);
     else
         out += "null";
-    appendChartsOrFailedInput(out, run, inputs, results);
-    out += "}";
+    appendChartsOrFailedInput(out, run, *inputs, results);
+    out += ", \"refused\": null}";
     return copyForCaller(out);
 }
 
-// The five default input texts with the separator, as the window shows them:
-// {"rate": "10", "duration": "2,5", "days": "5", "cwu": "5", "rootZone": "500"}
-// for ','.
+// One slot's fields as typed: morvane_check_soil("lightSoil", "0.2", "0.1",
+// "0.23", "0.3", "Loam", '.'). Null for a name that is no soil input.
+char* morvane_check_soil(const char* soilInput, const char* fieldCapacity, const char* wiltingPoint,
+                         const char* detectionContent, const char* upperContent, const char* name,
+                         char decimalSeparator)
+{
+    useDecimalSeparator(decimalSeparator);
+    const web::NamedInput* input = web::namedInput(soilInput);
+    if (input == nullptr || !input->soil) return copyForCaller("null");
+    return copyForCaller(web::soilFieldsJson(
+        *input->soil, {fieldCapacity, wiltingPoint, detectionContent, upperContent}, name));
+}
+
+// Every input's default text with the separator, as the window shows it:
+// {"rate": "10", "duration": "2,5", "days": "5", "cwu": "5", "rootZone": "500",
+//  "lightSoil": "0,14:0,07:0,18:0,25", "heavySoil": "0,32:0,22:0,34:0,38"} for ','.
 char* morvane_default_inputs(char decimalSeparator)
 {
     useDecimalSeparator(decimalSeparator);
@@ -164,7 +208,8 @@ char* morvane_default_inputs(char decimalSeparator)
         if (out.size() > 1) out += ", ";
         calc::appendJsonString(out, input.name);
         out += ": ";
-        calc::appendJsonString(out, defaults.*input.text);
+        calc::appendJsonString(out, input.soil ? web::soilText(builtInSoil(*input.soil))
+                                               : defaults.*input.text);
     }
     out += "}";
     return copyForCaller(out);

@@ -146,6 +146,29 @@ describe("the page opened from a link", () => {
     assert.match(element(plain, "light-plan").text, /once 14,8 mm is applied/);
   });
 
+  it("computes a link's own soil, and refuses one that is not valid", () => {
+    // Light 0.2:0.1:0.23:0.3: 50.0 mm available, 25.0 left, 50%; wetted to
+    // 0.23 down to 25 / (0.23 - 0.15) = 312.5 mm, row 40 + 312.5 x 345 / 600
+    // = 219.7; the shallow detector needs 165 x 0.08 = 13.2 mm.
+    const own = dumpDom(`${pageUrl}?lightSoil=0.2:0.1:0.23:0.3&lightSoilName=Loam%2C%20north%20block`);
+    assert.deepEqual(pageTexts(own), calcTexts(["--light-soil", "0.2:0.1:0.23:0.3"]));
+    assert.deepEqual(["LtTAW", "LtAW", "LtSTO"].map((id) => element(own, id).text), ["50.0", "25.0", "50%"]);
+    assert.equal(chartRows(own, "light-chart").band, 220);
+    assert.deepEqual(["light-caption", "heavy-caption"].map((id) => element(own, id).text),
+                     ["Loam, north block", "Heavy textured soil"]);
+    assert.match(element(own, "light-plan").text, /^Shallow detector \(165 mm\) responds once 13\.2 mm/);
+
+    // In German the fields and the message have the comma; nothing is computed.
+    const bad = dumpDom(`${pageUrl}?heavySoil=0.2:0.25:0.23:0.3`, german);
+    assert.equal(element(bad, "error").text,
+                 "Heavy soil: the wilting point must be below the field capacity (0,25 is not below 0,2).");
+    assert.equal(inputValue(bad, "heavySoil-wiltingPoint"), "0,25");
+    assert.match(element(bad, "heavySoil-wiltingPoint").attributes, /aria-invalid="true"/);
+    assert.equal(element(bad, "heavySoil-wiltingPoint-error").hidden, false);
+    assert.match(bad, /<details id="soils" open="">/);
+    assert.equal(element(bad, "AppAmount").text, "");
+  });
+
   it("shows a failure as plain text with the texts written before it", () => {
     const zeroDays = dumpDom(`${pageUrl}?days=0`);
     assert.equal(element(zeroDays, "error").text, "Floating point division by zero.");

@@ -28,16 +28,22 @@ async function loadPageModel(pagePath) {
   }
 
   return {
-    // The raw JSON answer of one run and its parsed form; `report` is the
-    // report's own bytes, cut out of the answer.
+    // The raw JSON answer of one run of `texts` (the inputs under the
+    // module's names) and its parsed form; `report` is the report's own
+    // bytes, cut out of the answer.
     run(texts, separator) {
-      const raw = call("morvane_run", ["string", "string", "string", "string", "string", "number"],
-                       [texts.rate, texts.duration, texts.days, texts.cwu, texts.rootZone,
-                        separator.charCodeAt(0)]);
+      for (const [name, text] of Object.entries(texts))
+        if (!model.ccall("morvane_set_input", "number", ["string", "string"], [name, text]))
+          throw new Error(`the model has no input ${name}`);
+      const raw = call("morvane_run", ["number"], [separator.charCodeAt(0)]);
       const start = '{"report": ';
       const end = raw.indexOf(', "plain": ');
       if (!raw.startsWith(start) || end < 0) throw new Error(`unexpected answer ${raw}`);
       return { raw, report: raw.slice(start.length, end), answer: JSON.parse(raw) };
+    },
+    checkSoil(slot, values, name, separator) {
+      return JSON.parse(call("morvane_check_soil", Array(6).fill("string").concat("number"),
+                             [slot, ...values, name, separator.charCodeAt(0)]));
     },
     defaultInputs(separator) {
       return JSON.parse(call("morvane_default_inputs", ["number"], [separator.charCodeAt(0)]));

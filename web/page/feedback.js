@@ -33,25 +33,38 @@ const Feedback = (() => {
     }
   }
 
+  // The message in the error box, with the name of the box it came from
+  // when it came from one.
+  function showError(error, boxName, hint) {
+    byId("error").textContent = error ?? "";
+    byId("error-box").hidden = error === null;
+    byId("error-input").hidden = boxName === undefined;
+    if (boxName !== undefined)
+      byId("error-input").textContent = `From the box “${boxName}”.${hint ? ` ${hint}` : ""}`;
+  }
+
   // The failure's message (morvane-calc's text) in the error box; when it
   // came from one box, that box's name there too, and the box marked with
   // the message beside it.
   function showFailure(error, failedInput, texts, separator) {
     clearInvalidBoxes();
     const box = error === null ? undefined : boxOf(failedInput);
-    byId("error").textContent = error ?? "";
-    byId("error-box").hidden = error === null;
-    byId("error-input").hidden = box === undefined;
+    const input = box && byId(box.id);
+    const hint = box ? separatorHint(texts[box.param], separator) : "";
+    showError(error, input?.labels[0].textContent, hint);
     if (box === undefined) return;
-    const input = byId(box.id);
-    const hint = separatorHint(texts[box.param], separator);
-    byId("error-input").textContent =
-      `From the box “${input.labels[0].textContent}”.${hint ? ` ${hint}` : ""}`;
     const beside = byId(`${box.id}-error`);
     beside.textContent = hint ? `${error} ${hint}` : error;
     beside.hidden = false;
     input.setAttribute("aria-invalid", "true");
     input.setAttribute("aria-describedby", beside.id);
+  }
+
+  // A soil that refuses the run: its message and its box, which soils.js
+  // has marked already.
+  function showRefusal(message, boxName) {
+    clearInvalidBoxes();
+    showError(message, boxName, "");
   }
 
   // After a run that worked: the results come into view and take the focus
@@ -65,7 +78,7 @@ const Feedback = (() => {
     shown.scrollIntoView({ block: worked ? "start" : "center" });
   }
 
-  return { markOld, showFailure, afterRecalculate, separatorHint };
+  return { markOld, showFailure, showRefusal, afterRecalculate, separatorHint };
 })();
 
 if (typeof module !== "undefined") module.exports = Feedback;

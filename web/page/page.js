@@ -1,8 +1,8 @@
-// The page: reads the five input texts, runs the model in the WebAssembly
-// module on Recalculate (or Enter), and shows its texts, warnings, plan and
-// charts. The decimal separator follows the browser's language; the address
-// carries the inputs of the last run that worked, so a link opens with them
-// and computes at once:
+// The page: reads the five input texts and the soils (soils.js), runs the
+// model in the WebAssembly module on Recalculate (or Enter), and shows its
+// texts, warnings, plan and charts. The decimal separator follows the
+// browser's language; the address carries the inputs of the last run that
+// worked, so a link opens with them and computes at once:
 //   index.html?rate=12&duration=1.75&days=3&cwu=6.5&rootZone=450
 // Numbers in a link are written with "."; a page whose separator is ","
 // shows them with "," (duration=1.75 appears as 1,75).
@@ -28,6 +28,8 @@ const MorvanePage = (() => {
   ];
 
   const byId = (id) => document.getElementById(id);
+  // What a run that wrote nothing leaves.
+  const nothingWritten = { texts: {}, warnings: {} };
 
   // The language's decimal separator when it is one ASCII character, else
   // ".": "de-DE" -> ",", "en-GB" -> ".", "ar-EG" (U+066B) -> ".".
@@ -60,12 +62,19 @@ const MorvanePage = (() => {
       }
     }
 
+    // `texts` holds the run's inputs under the module's names; one left out
+    // takes its default.
     run(texts) {
-      const separatorCode = this.separator.charCodeAt(0);
-      return this.callModel("morvane_run",
-                            ["string", "string", "string", "string", "string", "number"],
-                            [texts.rate, texts.duration, texts.days, texts.cwu, texts.rootZone,
-                             separatorCode]);
+      for (const [name, text] of Object.entries(texts))
+        if (!this.model.ccall("morvane_set_input", "number", ["string", "string"], [name, text]))
+          throw new Error(`the model has no input ${name}`);
+      return this.callModel("morvane_run", ["number"], [this.separator.charCodeAt(0)]);
+    }
+
+    checkSoil(slot, values, name) {
+      return this.callModel("morvane_check_soil", ["string", "string", "string", "string",
+                                                   "string", "string", "number"],
+                            [slot, ...values, name, this.separator.charCodeAt(0)]);
     }
 
     defaultTexts() {
@@ -76,14 +85,14 @@ const MorvanePage = (() => {
     fromLink(text) { return this.separator === "." ? text : text.split(".").join(this.separator); }
     toLink(text) { return this.separator === "." ? text : text.split(this.separator).join("."); }
 
-    fillInputsFromAddress() {
-      const defaults = this.defaultTexts();
+    fillInputsFromAddress(defaults) {
       const params = new URLSearchParams(window.location.search);
       for (const { param, id } of inputs) {
         const given = params.get(param);
         // The attribute too, so that a saved or dumped page shows the texts.
         byId(id).defaultValue = given === null ? defaults[param] : this.fromLink(given);
       }
+      Soils.fill(params);
     }
 
     inputTexts() {
@@ -95,8 +104,10 @@ const MorvanePage = (() => {
     updateAddress(texts) {
       const params = new URLSearchParams();
       for (const { param } of inputs) params.set(param, this.toLink(texts[param]));
+      for (const [name, value] of Soils.linkParams()) params.set(name, value);
+      // A soil's colons may stand as they are in a query, and read better so.
       try {
-        window.history.replaceState(null, "", `?${params}`);
+        window.history.replaceState(null, "", `?${String(params).replaceAll("%3A", ":")}`);
       } catch (notAllowedHere) {
         // Some browsers refuse to change a file:// address; the page still works.
       }
@@ -107,14 +118,22 @@ const MorvanePage = (() => {
       SoilChart.drawSwatches();
     }
 
-    // One run of the texts in the boxes; true when it worked.
+    // One run of the texts in the boxes; true when it worked. A soil that is
+    // not valid refuses it: nothing is computed.
     recalculate() {
+      const refusal = Soils.refusal();
+      if (refusal !== null) {
+        this.showResults(nothingWritten, true);
+        Feedback.showRefusal(refusal.message, refusal.boxName);
+        return false;
+      }
       const texts = this.inputTexts();
-      const answer = this.run(texts);
-      const error = answer.report.error ?? answer.chartError;
-      this.showResults(answer.report, error !== null);
+      const answer = this.run({ ...texts, ...Soils.runTexts() });
+      const error = answer.refused ?? answer.report.error ?? answer.chartError;
+      this.showResults(answer.report ?? nothingWritten, error !== null);
       if (error === null) {
         this.showCharts(answer);
+        Soils.showInUse();
         this.updateAddress(texts);
       }
       Feedback.showFailure(error, answer.failedInput, texts, this.separator);
@@ -157,7 +176,9 @@ const MorvanePage = (() => {
     const separator = decimalSeparatorFor(navigator.language);
     const page = new Page(await createMorvaneModel(), separator);
     page.drawEmptyCharts();
-    page.fillInputsFromAddress();
+    const defaults = page.defaultTexts();
+    Soils.build(page, defaults);
+    page.fillInputsFromAddress(defaults);
     page.recalculate();
     byId("inputs").addEventListener("submit", (event) => {
       event.preventDefault();
