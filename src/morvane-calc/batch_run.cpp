@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "answer_report.h"
 #include "csv_table.h"
 #include "model_run.h"
 #include "plan_report.h"
@@ -13,23 +14,26 @@
 
 namespace morvane::calc {
 
-const char* const kInputColumns[7] = {"rate",      "duration",  "days", "cwu", "root_zone",
-                                      "lightSoil", "heavySoil"};
+const char* const kInputColumns[9] = {"rate",      "duration",  "days", "cwu", "root_zone",
+                                      "lightSoil", "heavySoil", "shallowShowed", "deepShowed"};
 
 namespace {
 
-// Which model input each of kInputColumns feeds: a text, or a slot's soil.
+// Which model input each of kInputColumns feeds: a text, a slot's soil, or
+// what a detector showed.
 struct ModelInput {
     std::string ModelInputs::*text;
     std::optional<SoilSlot> soil;
+    std::optional<FloatPosition> DetectorsShowed::*showed = nullptr;
     bool operator==(const ModelInput&) const = default;
 };
 
-const ModelInput kInputFields[7] = {
+const ModelInput kInputFields[9] = {
     {&ModelInputs::appRate, {}},     {&ModelInputs::duration, {}},
     {&ModelInputs::days, {}},        {&ModelInputs::cropWaterUse, {}},
     {&ModelInputs::rootZone, {}},    {nullptr, SoilSlot::light},
-    {nullptr, SoilSlot::heavy},
+    {nullptr, SoilSlot::heavy},      {nullptr, {}, &DetectorsShowed::shallow},
+    {nullptr, {}, &DetectorsShowed::deep},
 };
 
 // Which header column feeds which model input.
@@ -38,9 +42,9 @@ struct InputColumn {
     ModelInput input;
 };
 
-// Puts a row's cell into the inputs. A soil cell is read as a soil text;
-// an empty one (or one of blanks only) keeps the settings' soil. Returns what is wrong with a soil
-// cell, or empty.
+// Puts a row's cell into the inputs. A soil cell is read as a soil text, a
+// showed cell as "up" or "down"; an empty one (or one of blanks only) keeps
+// the settings'. Returns what is wrong with a soil or showed cell, or empty.
 std::string takeCell(const std::string& cell, const ModelInput& input, ModelInputs& inputs)
 {
     if (input.text) {
@@ -48,6 +52,14 @@ std::string takeCell(const std::string& cell, const ModelInput& input, ModelInpu
         return {};
     }
     if (cell.find_first_not_of(' ') == std::string::npos) return {};
+    if (input.showed) {
+        inputs.showed.*input.showed = readFloatPosition(cell);
+        if (!(inputs.showed.*input.showed))
+            return std::string(input.showed == &DetectorsShowed::shallow ? "shallowShowed"
+                                                                         : "deepShowed") +
+                   " takes up or down, not '" + cell + "'";
+        return {};
+    }
     const SoilReading reading = readSoilText(cell);
     if (!reading.soil) return soilProblemMessage(*input.soil, reading.problems.front());
     (*input.soil == SoilSlot::light ? inputs.soils.light : inputs.soils.heavy) = *reading.soil;
@@ -86,8 +98,9 @@ std::string malformation(const CsvRecord& row, std::size_t headerCount)
 
 class BatchWriter {
 public:
-    BatchWriter(const CsvRecord& header, const BatchSettings& settings, OutputBuffer& out)
-        : header_(header), settings_(settings), out_(out)
+    BatchWriter(const CsvRecord& header, const BatchSettings& settings, bool answerColumns,
+                OutputBuffer& out)
+        : header_(header), settings_(settings), answerColumns_(answerColumns), out_(out)
     {
     }
 
@@ -100,14 +113,17 @@ public:
         for (const StorageWarning& warning : kStorageWarnings) field(warning.name);
         if (settings_.plan)
             for (const char* name : kPlanValueNames) field(name);
+        if (answerColumns_)
+            for (const char* name : kAnswerColumnNames) field(name);
         line_ += "error";
         finishLine();
     }
 
     // Writes the row's first header-count columns (missing ones empty).
-    void writeRow(const CsvRecord& row, const ModelResults& results, const ModelRun& run)
+    void writeRow(const CsvRecord& row, const ModelResults& results, const ModelRun& run,
+                  bool answerAsked)
     {
-        if (settings_.json) return writeJsonRow(row, results, run);
+        if (settings_.json) return writeJsonRow(row, results, run, answerAsked);
         line_.clear();
         for (std::size_t i = 0; i < header_.count; ++i)
             field(i < row.count ? std::string_view(row.fields[i]) : std::string_view());
@@ -120,6 +136,7 @@ public:
             field(shown ? warningText(*shown) : "");
         }
         if (settings_.plan) writePlan(run.plan);
+        if (answerColumns_) writeAnswer(run.answer);
         if (run.error) appendCsvField(line_, *run.error, settings_.delimiter);
         finishLine();
     }
@@ -142,25 +159,36 @@ private:
         }
     }
 
+    // A row without an answer leaves the answer's columns empty.
+    void writeAnswer(const std::optional<DetectorAnswer>& answer)
+    {
+        std::array<std::string, kAnswerColumnNames.size()> cells;
+        if (answer) cells = answerCells(*answer);
+        for (const std::string& cell : cells) field(cell);
+    }
+
     void finishLine()
     {
         line_ += '\n';
         out_.append(line_);
     }
 
-    void writeJsonRow(const CsvRecord& row, const ModelResults& results, const ModelRun& run)
+    void writeJsonRow(const CsvRecord& row, const ModelResults& results, const ModelRun& run,
+                      bool answerAsked)
     {
         fields_.clear();
         for (std::size_t i = 0; i < header_.count; ++i)
             fields_.emplace_back(header_.fields[i],
                                  i < row.count ? std::string_view(row.fields[i]) : std::string_view());
         line_.clear();
-        appendJsonReport(line_, results, run.plan ? &*run.plan : nullptr, run.error, &fields_);
+        appendJsonReport(line_, results, run.plan ? &*run.plan : nullptr, run.error, &fields_,
+                         answerAsked ? &run.answer : nullptr);
         out_.append(line_);
     }
 
     const CsvRecord& header_;
     const BatchSettings& settings_;
+    bool answerColumns_;
     OutputBuffer& out_;
     std::string line_;
     std::string number_;  // one plan value, kept to reuse its buffer
@@ -186,7 +214,10 @@ BatchOutcome runBatch(int inputFd, const BatchSettings& settings, OutputBuffer& 
     const std::vector<InputColumn> columns = inputColumns(header, outcome.usageError);
     if (!outcome.usageError.empty()) return outcome;
 
-    BatchWriter writer(header, settings, out);
+    // The answer's columns come with a showed column or a showed setting.
+    bool answerColumns = settings.defaults.showed.anyChecked();
+    for (const InputColumn& column : columns) answerColumns |= column.input.showed != nullptr;
+    BatchWriter writer(header, settings, answerColumns, out);
     writer.writeHeader();
     CsvRecord row;
     ModelResults results;
@@ -194,20 +225,22 @@ BatchOutcome runBatch(int inputFd, const BatchSettings& settings, OutputBuffer& 
         ++outcome.rows;
         results = ModelResults{};
         ModelRun run;
+        bool answerAsked = false;
         if (std::string malformed = malformation(row, header.count); !malformed.empty()) {
             run.error = std::move(malformed);
         } else {
             ModelInputs inputs = settings.defaults;
-            std::string badSoil;
+            std::string badCell;
             for (const InputColumn& column : columns)
-                if (badSoil.empty()) badSoil = takeCell(row.fields[column.column], column.input, inputs);
-            if (badSoil.empty())
+                if (badCell.empty()) badCell = takeCell(row.fields[column.column], column.input, inputs);
+            answerAsked = inputs.showed.anyChecked();
+            if (badCell.empty())
                 run = runModel(inputs, results, settings.plan || settings.json);
             else
-                run.error = "line " + std::to_string(row.line) + ": " + badSoil;
+                run.error = "line " + std::to_string(row.line) + ": " + badCell;
         }
         if (run.error) ++outcome.failedRows;
-        writer.writeRow(row, results, run);
+        writer.writeRow(row, results, run, answerAsked);
     }
     outcome.readError = reader.readError();
     return outcome;

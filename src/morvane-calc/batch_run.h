@@ -5,17 +5,22 @@
 // The header names the input columns (kInputColumns) in any order; every
 // other column is carried through. The lightSoil and heavySoil columns hold
 // a soil of the user's own, "FC:WP:DETECT:UPPER" (soil_text.h); an empty
-// cell takes the settings' soil. Each output row is the input row's
+// cell takes the settings' soil. The shallowShowed and deepShowed columns
+// hold what a detector's float showed, "up" or "down"; an empty cell takes
+// the settings'. Each output row is the input row's
 // columns as read, the result texts in the order the model writes them,
 // ltStoWarn and HvSTOWarn ("shown"/"hidden"), with --plan the plan's
-// columns LtPlanShallowDepth … HvPlanRootZoneHours (plan_report.h), and error:
+// columns LtPlanShallowDepth … HvPlanRootZoneHours (plan_report.h), with a
+// showed column or setting the answer's columns LtShowed …
+// HvShowedCropWaterUseMax (answer_report.h; empty for a row without an
+// answer), and error:
 //   rate,field            rate,field,AppAmount,LtSWD,…,Hv1STO,ltStoWarn,HvSTOWarn,error
 //   12,north        ->    12,north,30,25,…,50%,hidden,hidden,
 //   x,south               x,south,,,…,,,,'x' is not a valid floating point value.
 // A row the model fails on keeps the texts written before the failure. A
 // malformed row (a field count other than the header's, an unterminated
-// quote) and a row with a soil that is not valid (nothing is computed for
-// it) have their error start with "line N: ". The batch goes on after all.
+// quote) and a row with a soil or a showed cell that is not valid (nothing
+// is computed for it) have their error start with "line N: ". The batch goes on after all.
 
 #include <string>
 
@@ -39,7 +44,7 @@ struct BatchOutcome {
 };
 
 // The table's input column names, as the header spells them.
-extern const char* const kInputColumns[7];
+extern const char* const kInputColumns[9];
 
 BatchOutcome runBatch(int inputFd, const BatchSettings& settings, OutputBuffer& out);
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "answer_report.h"
 #include "batch_run.h"
 #include "command_line.h"
 #include "failures.h"
@@ -53,12 +54,15 @@ int runOnce(const calc::CalcOptions& options)
     ModelResults results;
     const calc::ModelRun run = calc::runModel(*inputs, results, options.json || options.plan);
     const ResponsePlan* plan = run.plan ? &*run.plan : nullptr;
+    const bool answerAsked = inputs->showed.anyChecked();
     calc::OutputBuffer out;
     if (options.json) {
-        out.append(calc::jsonReport(results, plan, run.error));
+        out.append(calc::jsonReport(results, plan, run.error, nullptr,
+                                    answerAsked ? &run.answer : nullptr));
     } else {
         out.append(calc::plainReport(results));
         if (plan) out.append(calc::plainPlanReport(*plan));
+        if (run.answer) out.append(calc::plainAnswerReport(*run.answer));
     }
     const int status = finish(out, run.error ? kExitFailed : 0);
     if (run.error) std::cerr << *run.error << "\n";

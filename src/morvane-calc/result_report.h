@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "detector_answer.h"
 #include "response_plan.h"
 #include "wetting_front_model.h"
 
@@ -24,6 +25,9 @@ using NamedFields = std::vector<std::pair<std::string_view, std::string_view>>;
 //  "plan": {...}|null, "error": null|"..."}
 // and, for a table row, "fields": {"name": "text", ...} last. "plan" is the
 // run's irrigation plan (plan_report.h), null when there is none (a failed run).
+// With `answer` given (a detector was checked), "showed" follows "plan": the
+// detectors' answer (answer_report.h), null when *answer is empty (a failed
+// run); without it there is no "showed", and the output is as it always was.
 // A run with a soil of the user's own in either slot has "soils" after
 // "heavy": the water contents each slot the run reached used,
 //   "soils": {"light": {"fieldCapacity": 0.20000000000000001, "wiltingPoint":
@@ -32,9 +36,11 @@ using NamedFields = std::vector<std::pair<std::string_view, std::string_view>>;
 // with the built-in soils there is none, and the output is as it always was.
 // Held values are written with 17 significant digits, so the doubles read back exactly.
 std::string jsonReport(const ModelResults& results, const ResponsePlan* plan,
-                       const std::optional<std::string>& error, const NamedFields* fields = nullptr);
+                       const std::optional<std::string>& error, const NamedFields* fields = nullptr,
+                       const std::optional<DetectorAnswer>* answer = nullptr);
 void appendJsonReport(std::string& out, const ModelResults& results, const ResponsePlan* plan,
-                      const std::optional<std::string>& error, const NamedFields* fields);
+                      const std::optional<std::string>& error, const NamedFields* fields,
+                      const std::optional<DetectorAnswer>* answer = nullptr);
 
 // "shown" or "hidden" for a decided storage warning.
 inline const char* warningText(bool shown) { return shown ? "shown" : "hidden"; }
