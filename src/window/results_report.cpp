@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "detector_answer_view.h"
 #include "labeled_edit.h"
 
 using namespace Qt::StringLiterals;
@@ -79,6 +80,9 @@ QString resultsReport(const QWidget& window)
         if (chart != nullptr && caption != nullptr && !chart->toolTip().isEmpty())
             report += item(caption->text(), chart->toolTip());
     }
+    if (auto* answer = control<DetectorAnswerView>(window, "detectorAnswer"))
+        for (const auto& [name, text] : answer->reportItems())
+            report += item(name, text);
     return report;
 }
 
