@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "answer_report.h"
 #include "batch_run.h"
 #include "command_line.h"
 #include "failures.h"
@@ -19,7 +18,6 @@
 #include "model_run.h"
 #include "number_format_settings.h"
 #include "output_buffer.h"
-#include "plan_report.h"
 #include "result_report.h"
 
 namespace {
@@ -60,9 +58,7 @@ int runOnce(const calc::CalcOptions& options)
         out.append(calc::jsonReport(results, plan, run.error, nullptr,
                                     answerAsked ? &run.answer : nullptr));
     } else {
-        out.append(calc::plainReport(results));
-        if (plan) out.append(calc::plainPlanReport(*plan));
-        if (run.answer) out.append(calc::plainAnswerReport(*run.answer));
+        out.append(calc::plainRunReport(results, run, options.plan));
     }
     const int status = finish(out, run.error ? kExitFailed : 0);
     if (run.error) std::cerr << *run.error << "\n";

@@ -57,6 +57,14 @@ std::string plainReport(const ModelResults& results)
     return out;
 }
 
+std::string plainRunReport(const ModelResults& results, const ModelRun& run, bool planLines)
+{
+    std::string out = plainReport(results);
+    if (planLines && run.plan) out += plainPlanReport(*run.plan);
+    if (run.answer) out += plainAnswerReport(*run.answer);
+    return out;
+}
+
 void appendJsonReport(std::string& out, const ModelResults& results, const ResponsePlan* plan,
                       const std::optional<std::string>& error, const NamedFields* fields,
                       const std::optional<DetectorAnswer>* answer)

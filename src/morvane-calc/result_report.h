@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "detector_answer.h"
+#include "model_run.h"
 #include "response_plan.h"
 #include "wetting_front_model.h"
 
@@ -17,6 +18,11 @@ namespace morvane::calc {
 // One "Name=text" line per written text in the order the model writes them,
 // then "ltStoWarn=shown|hidden" and "HvSTOWarn=shown|hidden" once set.
 std::string plainReport(const ModelResults& results);
+
+// What morvane-calc prints for a run without --json: plainReport, then the
+// plan's lines (plan_report.h) when `planLines` and the run has a plan, then
+// the detectors' answer's lines (answer_report.h) when it has one.
+std::string plainRunReport(const ModelResults& results, const ModelRun& run, bool planLines);
 
 // A table row's named fields, carried into its JSON line.
 using NamedFields = std::vector<std::pair<std::string_view, std::string_view>>;
