@@ -34,32 +34,23 @@ TEST(MorvaneCalcAnswer, PlainLinesUsageErrorsAndFailures)
     const struct {
         const char* name;
         std::vector<std::string> arguments;
-        const char* locale;
         int exitCode;
         std::string lines;  // after the results
         std::string err;    // its start
     } cases[] = {
-        {"shallow UP, deep DOWN", {"--shallow-showed", "up", "--deep-showed", "down"}, nullptr, 0,
+        {"shallow UP, deep DOWN", {"--shallow-showed", "up", "--deep-showed", "down"}, 0,
          kShallowUpDeepDown, ""},
-        {"comma", {"--shallow-showed=up", "--deep-showed=down"}, "de_DE.utf8", 0,
-         "LtShowedDeficitMin=17,313432835820905\nLtShowedDeficitMax=55,757575757575765\n"
-         "LtShowedCropWaterUseMin=3,4626865671641811\nLtShowedCropWaterUseMax=11,151515151515152\n"
-         "HvShowedDeficitMin=27,313432835820887\nHvShowedDeficitMax=65,757575757575751\n"
-         "HvShowedCropWaterUseMin=5,4626865671641776\nHvShowedCropWaterUseMax=13,15151515151515\n",
-         ""},
-        {"contradiction in both soils", {"--shallow-showed", "down", "--deep-showed", "up"},
-         nullptr, 0, "LtShowed=contradiction\nHvShowed=contradiction\n", ""},
+        {"contradiction in both soils", {"--shallow-showed", "down", "--deep-showed", "up"}, 0,
+         "LtShowed=contradiction\nHvShowed=contradiction\n", ""},
         // The deep detector at 200 mm is not shown under 300 mm, so its UP does not count.
-        {"no deep detector", {"--root-zone", "299", "--shallow-showed", "up", "--deep-showed", "up"},
-         nullptr, 0,
+        {"no deep detector", {"--root-zone", "299", "--shallow-showed", "up", "--deep-showed", "up"}, 0,
          "LtShowedDeficitMin=0\nLtShowedDeficitMax=37.873333333333342\n"
          "LtShowedCropWaterUseMin=0\nLtShowedCropWaterUseMax=7.5746666666666682\n"
          "HvShowedDeficitMin=0\nHvShowedDeficitMax=43.853333333333325\n"
          "HvShowedCropWaterUseMin=0\nHvShowedCropWaterUseMax=8.7706666666666653\n",
          ""},
         // Days -1 with crop water use -5: a deficit of 5 mm, but no daily use.
-        {"deep DOWN alone, negative days", {"--days", "-1", "--cwu", "-5", "--deep-showed", "down"},
-         nullptr, 0,
+        {"deep DOWN alone, negative days", {"--days", "-1", "--cwu", "-5", "--deep-showed", "down"}, 0,
          "LtShowedDeficitMin=17.313432835820905\nLtShowedDeficitMax=\n"
          "LtShowedCropWaterUseMin=\nLtShowedCropWaterUseMax=\n"
          "HvShowedDeficitMin=27.313432835820887\nHvShowedDeficitMax=\n"
@@ -67,25 +58,23 @@ TEST(MorvaneCalcAnswer, PlainLinesUsageErrorsAndFailures)
          ""},
         {"an own soil's constants", {"--light-soil", "0.2:0.1:0.23:0.3", "--shallow-showed", "up",
                                      "--deep-showed", "down"},
-         nullptr, 0,
+         0,
          "LtShowedDeficitMin=22.313432835820898\nLtShowedDeficitMax=60.757575757575758\n"
          "LtShowedCropWaterUseMin=4.4626865671641793\nLtShowedCropWaterUseMax=12.151515151515152\n" +
              kShallowUpDeepDown.substr(kShallowUpDeepDown.find("Hv")),
          ""},
         // A 1e308 mm: the run succeeds, the bound (1e308/165 - 0.04) x 500 does not.
         {"bound beyond the double range",
-         {"--rate", "1e300", "--duration", "1e8", "--days", "100", "--shallow-showed", "up"}, nullptr,
-         1, "", "Floating point overflow.\n"},
-        {"a run that fails has no answer", {"--days", "0", "--shallow-showed", "up"}, nullptr, 1,
+         {"--rate", "1e300", "--duration", "1e8", "--days", "100", "--shallow-showed", "up"}, 1, "",
+         "Floating point overflow.\n"},
+        {"a run that fails has no answer", {"--days", "0", "--shallow-showed", "up"}, 1,
          "AppAmount=25\nLtSWD=0\nHvSWD=0\n", "Floating point division by zero.\n"},
-        {"another word", {"--deep-showed", "UP"}, nullptr, 2, "",
+        {"another word", {"--deep-showed", "UP"}, 2, "",
          "morvane-calc: --deep-showed takes up or down, not 'UP'\nusage: "},
-        {"no word", {"--shallow-showed="}, nullptr, 2, "",
-         "morvane-calc: --shallow-showed takes up or down, not ''\nusage: "},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const CalcRun run = runCalc(c.arguments, c.locale);
+        const CalcRun run = runCalc(c.arguments);
         EXPECT_EQ(run.exitCode, c.exitCode);
         EXPECT_EQ(afterResults(run.out), c.lines);
         EXPECT_EQ(run.err.substr(0, c.err.size()), c.err);
@@ -106,11 +95,6 @@ TEST(MorvaneCalcAnswer, JsonHasShowedOnlyWhenADetectorWasChecked)
     EXPECT_EQ(runCalc({"--json"}).out.find("showed"), std::string::npos);
     EXPECT_NE(runCalc({"--json", "--deep-showed", "down", "--days", "0"})
                   .out.find("\"plan\": null, \"showed\": null, \"error\": "),
-              std::string::npos);
-    EXPECT_NE(runCalc({"--json", "--shallow-showed", "down", "--deep-showed", "down", "--days", "-1",
-                       "--cwu", "-5"})
-                  .out.find("\"showed\": {\"light\": {\"deficit\": [55.757575757575765, null], "
-                            "\"cropWaterUse\": null}"),
               std::string::npos);
     EXPECT_NE(runCalc({"--json", "--shallow-showed", "down", "--deep-showed", "up"})
                   .out.find("\"showed\": {\"light\": null, \"heavy\": null}"),

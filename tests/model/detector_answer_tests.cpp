@@ -13,7 +13,6 @@
 
 #include "detector_answer.h"
 #include "detector_answer_sentences.h"
-#include "failures.h"
 #include "number_format_settings.h"
 
 using namespace morvane;
@@ -127,14 +126,6 @@ const AnswerCase kAnswerCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(HandWorked, SoilAnswerTest, testing::ValuesIn(kAnswerCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(SoilAnswer, ABoundBeyondTheDoubleRangeOverflows)
-{
-    // (1e308/165 - 0.04) x 500 = 3.03e308.
-    const IrrigationValues values{1e308, 500, 100, 500};
-    const DetectorReading shallowUp[] = {{165, up}};
-    EXPECT_THROW(soilAnswer(kLightSoil, values, shallowUp), EOverflow);
-}
 
 struct SentenceCase {
     const char* name;
