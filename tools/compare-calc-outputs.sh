@@ -2,8 +2,8 @@
 # Runs two builds of morvane-calc on both worked examples, on every input
 # that makes a model run fail and on the detectors' answers (each combination
 # of UP and DOWN, no deep detector, values beyond the double range), in plain
-# and JSON form, and checks that they
-# print byte-identical output and error text and exit with the same code.
+# and JSON form, and checks that they print byte-identical output and error
+# text and exit with the same code.
 #   tools/compare-calc-outputs.sh REFERENCE_CALC OTHER_CALC [EMULATOR]
 # EMULATOR (for example qemu-aarch64) runs OTHER_CALC when it is built for
 # another processor.
