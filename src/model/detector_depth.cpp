@@ -2,6 +2,7 @@
 
 #include "checked_arithmetic.h"
 #include "numeric_ops.h"
+#include "parse_number.h"
 
 namespace morvane {
 namespace {
@@ -30,6 +31,11 @@ Extended shallowDetectorDepth(double rootZone)
 Extended deepDetectorDepth(double rootZone)
 {
     return atLeastShallowest(checkedDivide(checkedMultiply(rootZone, 2), 3));
+}
+
+double detectorDepthFromText(const std::string& text)
+{
+    return static_cast<double>(parseNumber(text));
 }
 
 }  // namespace morvane

@@ -2,6 +2,7 @@
 // Where the shallow and deep detectors go for a root zone depth.
 
 #include <cstdint>
+#include <string>
 
 #include "extended.h"
 
@@ -18,5 +19,12 @@ std::int64_t roundToFive(Extended value);
 // deepDetectorDepth -> 335; root zone 200: 150 and 150.
 Extended shallowDetectorDepth(double rootZone);
 Extended deepDetectorDepth(double rootZone);
+
+// The deep detector is shown, and counts, from this root zone depth (mm) on.
+inline constexpr double kDeepDetectorMinimumRootZone = 300;
+
+// A detector's depth as its text shows it ("165" -> 165), read with the
+// parse rule as the charts' markers read it.
+double detectorDepthFromText(const std::string& text);
 
 }  // namespace morvane

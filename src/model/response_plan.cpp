@@ -1,14 +1,11 @@
 #include "response_plan.h"
 
 #include "checked_arithmetic.h"
+#include "detector_depth.h"
 #include "format_number.h"
-#include "parse_number.h"
 
 namespace morvane {
 namespace {
-
-// The window shows the deep detector from this root zone depth (mm) on.
-constexpr double kDeepDetectorMinimumRootZone = 300;
 
 // depth × (content − initial content), or 0 when the soil already holds that
 // content down to the depth.
@@ -24,17 +21,11 @@ std::optional<double> runTime(double appliedDepth, Extended rate)
     return storeAsDouble(checkedDivide(appliedDepth, rate));
 }
 
-// As the charts' markers read a detector text.
-double detectorDepth(const std::optional<std::string>& text)
-{
-    return static_cast<double>(parseNumber(text.value()));
-}
-
 DetectorResponse detectorResponse(const std::optional<std::string>& detectorText,
                                   const SoilRecord& soil, double initialContent, Extended rate)
 {
     DetectorResponse response{};
-    response.detectorDepth = detectorDepth(detectorText);
+    response.detectorDepth = detectorDepthFromText(detectorText.value());
     response.appliedDepth = waterToReach(response.detectorDepth, soil.detectionContent, initialContent);
     response.hours = runTime(response.appliedDepth, rate);
     return response;

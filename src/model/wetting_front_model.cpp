@@ -90,6 +90,7 @@ void runWettingFrontModel(const ModelInputs& inputs, ModelResults& results)
     results.appliedDepth = appliedDepth;
 
     const Extended days = parseNumber(inputs.days);
+    results.days = days;
     const Extended cropWaterUse = parseNumber(inputs.cropWaterUse);
     const double rootZone = storeAsDouble(parseNumber(inputs.rootZone));
     results.rootZone = rootZone;

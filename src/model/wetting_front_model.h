@@ -38,8 +38,22 @@ struct SoilSlots {
     SoilRecord heavy = kHeavySoil;
 };
 
+// What a detector's float showed after the irrigation: UP (the detector
+// responded) or DOWN.
+enum class FloatPosition { up, down };
+
+// What the irrigator saw of each detector; empty: not checked.
+struct DetectorsShowed {
+    std::optional<FloatPosition> shallow, deep;
+
+    bool anyChecked() const { return shallow.has_value() || deep.has_value(); }
+    bool operator==(const DetectorsShowed&) const = default;
+};
+
 // The inputs of one run: the five input texts exactly as typed (blanks
-// included) and the two soils.
+// included) and the two soils. `showed` is what the detectors showed after
+// the irrigation, when the user says: the run itself never reads it, only
+// the detectors' answer does (detector_answer.h).
 struct ModelInputs {
     std::string appRate = "10";      // R, mm/h
     std::string duration = "2.5";    // H, h
@@ -47,6 +61,7 @@ struct ModelInputs {
     std::string cropWaterUse = "5";  // U, mm/day
     std::string rootZone = "500";    // Z, mm
     SoilSlots soils{};
+    DetectorsShowed showed{};
 };
 
 // The default texts above written with the active decimal separator, as the
@@ -88,6 +103,8 @@ struct ModelResults {
     // R as parsed, unrounded: only the irrigation plan (response_plan.h) reads it.
     std::optional<Extended> appRate;
     std::optional<double> appliedDepth;  // A, whole millimetres
+    // N as parsed, unrounded: only the detectors' answer (detector_answer.h) reads it.
+    std::optional<Extended> days;
     std::optional<double> deficit;       // D = N x U
     std::optional<double> rootZone;      // Z
     SoilResults light, heavy;

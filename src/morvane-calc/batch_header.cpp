@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "answer_report.h"
 #include "plan_report.h"
 #include "result_names.h"
 
@@ -115,6 +116,8 @@ bool isResultColumn(std::string_view name)
         if (sameIgnoringCase(name, warning.name)) return true;
     for (const char* plan : kPlanValueNames)
         if (sameIgnoringCase(name, plan)) return true;
+    for (const char* answer : kAnswerColumnNames)
+        if (sameIgnoringCase(name, answer)) return true;
     return false;
 }
 

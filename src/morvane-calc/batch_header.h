@@ -9,6 +9,7 @@
 //   root_zone, Root Zone, root-zone, RootZone, root zone (mm)     -> root_zone
 //   CWU, cwu (mm/day)                                             -> cwu
 //   lightSoil, light soil, Light_Soil                             -> lightSoil
+//   shallowShowed, Shallow showed                                 -> shallowShowed
 // Any other unit is refused rather than read in the input's own unit:
 //   duration (min)  ->  "the column 'duration (min)' has the unit 'min': duration is read in h"
 // A header that is not an input but whose words hold an input's name, or the
@@ -29,16 +30,19 @@
 #include <vector>
 
 #include "csv_table.h"
+#include "detector_answer.h"
 #include "soil_text.h"
 #include "wetting_front_model.h"
 
 namespace morvane::calc {
 
-// What an input column gives the model: one of its texts, or a slot's soil
-// ("FC:WP:DETECT:UPPER", soil_text.h).
+// What an input column gives the model: one of its texts, a slot's soil
+// ("FC:WP:DETECT:UPPER", soil_text.h), or what a detector showed ("up" or
+// "down", detector_answer.h).
 struct ModelInput {
     std::string ModelInputs::*text = nullptr;
     std::optional<SoilSlot> soil;
+    std::optional<FloatPosition> DetectorsShowed::*showed = nullptr;
 };
 
 struct InputColumn {
@@ -56,6 +60,8 @@ inline constexpr InputColumn kInputColumns[] = {
     {"root_zone", {&ModelInputs::rootZone, {}}, "mm"},
     {"lightSoil", {nullptr, SoilSlot::light}, ""},
     {"heavySoil", {nullptr, SoilSlot::heavy}, ""},
+    {"shallowShowed", {nullptr, {}, &DetectorsShowed::shallow}, ""},
+    {"deepShowed", {nullptr, {}, &DetectorsShowed::deep}, ""},
 };
 
 struct TableHeader {

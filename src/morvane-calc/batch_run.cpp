@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "answer_report.h"
 #include "batch_header.h"
 #include "csv_table.h"
 #include "model_run.h"
@@ -18,9 +19,9 @@ namespace {
 
 constexpr std::size_t kQuotedTextLimit = 32;
 
-// Puts a row's cell into the inputs. A soil cell is read as a soil text; an
-// empty one (or one of blanks only) keeps the settings' soil. Returns what is
-// wrong with a soil cell, or empty.
+// Puts a row's cell into the inputs. A soil cell is read as a soil text, a
+// showed cell as "up" or "down"; an empty one (or one of blanks only) keeps
+// the settings'. Returns what is wrong with a soil or showed cell, or empty.
 std::string takeCell(std::string_view cell, const ModelInput& input, ModelInputs& inputs)
 {
     if (input.text) {
@@ -31,6 +32,14 @@ std::string takeCell(std::string_view cell, const ModelInput& input, ModelInputs
         return {};
     }
     if (cell.find_first_not_of(' ') == std::string_view::npos) return {};
+    if (input.showed) {
+        inputs.showed.*input.showed = readFloatPosition(cell);
+        if (!(inputs.showed.*input.showed))
+            return std::string(input.showed == &DetectorsShowed::shallow ? "shallowShowed"
+                                                                         : "deepShowed") +
+                   " takes up or down, not '" + std::string(cell) + "'";
+        return {};
+    }
     const SoilReading reading = readSoilText(cell);
     if (!reading.soil) return soilProblemMessage(*input.soil, reading.problems.front());
     (*input.soil == SoilSlot::light ? inputs.soils.light : inputs.soils.heavy) = *reading.soil;
@@ -72,8 +81,8 @@ std::string withQuoteShortened(std::string message)
 class BatchWriter {
 public:
     BatchWriter(const std::vector<std::string>& columnNames, const BatchSettings& settings,
-                OutputBuffer& out)
-        : columnNames_(columnNames), settings_(settings), out_(out)
+                bool answerColumns, OutputBuffer& out)
+        : columnNames_(columnNames), settings_(settings), answerColumns_(answerColumns), out_(out)
     {
     }
 
@@ -86,14 +95,17 @@ public:
         for (const StorageWarning& warning : kStorageWarnings) field(warning.name);
         if (settings_.plan)
             for (const char* name : kPlanValueNames) field(name);
+        if (answerColumns_)
+            for (const char* name : kAnswerColumnNames) field(name);
         line_ += "error";
         finishLine();
     }
 
     // Writes the row's first header-count columns (missing ones empty).
-    void writeRow(const CsvRecord& row, const ModelResults& results, const ModelRun& run)
+    void writeRow(const CsvRecord& row, const ModelResults& results, const ModelRun& run,
+                  bool answerAsked)
     {
-        if (settings_.json) return writeJsonRow(row, results, run);
+        if (settings_.json) return writeJsonRow(row, results, run, answerAsked);
         line_.clear();
         for (std::size_t i = 0; i < columnNames_.size(); ++i)
             field(i < row.count() ? row.field(i) : std::string_view());
@@ -106,6 +118,7 @@ public:
             field(shown ? warningText(*shown) : "");
         }
         if (settings_.plan) writePlan(run.plan);
+        if (answerColumns_) writeAnswer(run.answer);
         if (run.error) appendCsvField(line_, *run.error, settings_.delimiter);
         finishLine();
     }
@@ -128,24 +141,35 @@ private:
         }
     }
 
+    // A row without an answer leaves the answer's columns empty.
+    void writeAnswer(const std::optional<DetectorAnswer>& answer)
+    {
+        std::array<std::string, kAnswerColumnNames.size()> cells;
+        if (answer) cells = answerCells(*answer);
+        for (const std::string& cell : cells) field(cell);
+    }
+
     void finishLine()
     {
         line_ += '\n';
         out_.append(line_);
     }
 
-    void writeJsonRow(const CsvRecord& row, const ModelResults& results, const ModelRun& run)
+    void writeJsonRow(const CsvRecord& row, const ModelResults& results, const ModelRun& run,
+                      bool answerAsked)
     {
         fields_.clear();
         for (std::size_t i = 0; i < columnNames_.size(); ++i)
             fields_.emplace_back(columnNames_[i], i < row.count() ? row.field(i) : std::string_view());
         line_.clear();
-        appendJsonReport(line_, results, run.plan ? &*run.plan : nullptr, run.error, &fields_);
+        appendJsonReport(line_, results, run.plan ? &*run.plan : nullptr, run.error, &fields_,
+                         answerAsked ? &run.answer : nullptr);
         out_.append(line_);
     }
 
     const std::vector<std::string>& columnNames_;
     const BatchSettings& settings_;
+    bool answerColumns_;
     OutputBuffer& out_;
     std::string line_;
     std::string number_;  // one plan value, kept to reuse its buffer
@@ -180,7 +204,10 @@ BatchOutcome runBatch(int inputFd, const BatchSettings& settings, OutputBuffer& 
     if (!table) return outcome;
     if (settings.json && losesBytesInJson(header)) outcome.firstLineNotUtf8 = header.line;
 
-    BatchWriter writer(table->outputNames, settings, out);
+    // The answer's columns come with a showed column or a showed setting.
+    bool answerColumns = settings.defaults.showed.anyChecked();
+    for (const auto& [column, input] : table->inputs) answerColumns |= input.showed != nullptr;
+    BatchWriter writer(table->outputNames, settings, answerColumns, out);
     writer.writeHeader();
     CsvRecord row;
     ModelResults results;
@@ -188,24 +215,26 @@ BatchOutcome runBatch(int inputFd, const BatchSettings& settings, OutputBuffer& 
         ++outcome.rows;
         results = ModelResults{};
         ModelRun run;
+        bool answerAsked = false;
         if (std::string malformed = malformation(row, header.count()); !malformed.empty()) {
             run.error = std::move(malformed);
         } else {
             ModelInputs inputs = settings.defaults;
-            std::string badSoil;
+            std::string badCell;
             for (const auto& [column, input] : table->inputs)
-                if (badSoil.empty()) badSoil = takeCell(row.field(column), input, inputs);
-            if (badSoil.empty()) {
+                if (badCell.empty()) badCell = takeCell(row.field(column), input, inputs);
+            answerAsked = inputs.showed.anyChecked();
+            if (badCell.empty()) {
                 run = runModel(inputs, results, settings.plan || settings.json);
                 if (run.error) run.error = withQuoteShortened(std::move(*run.error));
             } else {
-                run.error = "line " + std::to_string(row.line) + ": " + badSoil;
+                run.error = "line " + std::to_string(row.line) + ": " + badCell;
             }
         }
         if (run.error) ++outcome.failedRows;
         if (settings.json && outcome.firstLineNotUtf8 == 0 && losesBytesInJson(row))
             outcome.firstLineNotUtf8 = row.line;
-        writer.writeRow(row, results, run);
+        writer.writeRow(row, results, run, answerAsked);
     }
     outcome.readError = reader.readError();
     return outcome;

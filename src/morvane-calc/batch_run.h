@@ -5,10 +5,15 @@
 // The header names the input columns in any order (batch_header.h); every
 // other column is carried through. The lightSoil and heavySoil columns hold
 // a soil of the user's own, "FC:WP:DETECT:UPPER" (soil_text.h); an empty
-// cell takes the settings' soil. Each output row is the input row's
+// cell takes the settings' soil. The shallowShowed and deepShowed columns
+// hold what a detector's float showed, "up" or "down"; an empty cell takes
+// the settings'. Each output row is the input row's
 // columns as read, the result texts in the order the model writes them,
 // ltStoWarn and HvSTOWarn ("shown"/"hidden"), with --plan the plan's
-// columns LtPlanShallowDepth … HvPlanRootZoneHours (plan_report.h), and error:
+// columns LtPlanShallowDepth … HvPlanRootZoneHours (plan_report.h), with a
+// showed column or setting the answer's columns LtShowed …
+// HvShowedCropWaterUseMax (answer_report.h; empty for a row without an
+// answer), and error:
 //   rate,field            rate,field,AppAmount,LtSWD,…,Hv1STO,ltStoWarn,HvSTOWarn,error
 //   12,north        ->    12,north,30,25,…,50%,hidden,hidden,
 //   x,south               x,south,,,…,,,,'x' is not a valid floating point value.
@@ -16,10 +21,10 @@
 // cell holds the rejected text in full, so the error quotes at most its
 // first 32 bytes ('xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...' is not …). A
 // malformed row (a field count other than the header's, an unterminated
-// quote, a limit of csv_table.h broken) and a row with a soil that is not
-// valid (nothing is computed for it) have their error start with "line N: ".
-// The batch goes on after all of them. Rows whose every cell is empty (",,,",
-// as spreadsheets leave them) are skipped like empty lines.
+// quote, a limit of csv_table.h broken) and a row with a soil or a showed
+// cell that is not valid (nothing is computed for it) have their error start
+// with "line N: ". The batch goes on after all of them. Rows whose every cell
+// is empty (",,,", as spreadsheets leave them) are skipped like empty lines.
 
 #include <string>
 

@@ -4,6 +4,7 @@
 #include <tuple>
 #include <utility>
 
+#include "detector_answer.h"
 #include "soil_text.h"
 
 namespace morvane::calc {
@@ -11,6 +12,7 @@ namespace morvane::calc {
 const char* const kUsageLine =
     "usage: morvane-calc [--rate T] [--duration T] [--days T] [--cwu T] "
     "[--root-zone T] [--light-soil S] [--heavy-soil S] [--decimal-separator C] [--json] [--plan] "
+    "[--shallow-showed W] [--deep-showed W] "
     "[--batch [FILE] [--delimiter C] [--input-encoding E]] [--version]";
 
 const char* const kHelpText =
@@ -41,6 +43,10 @@ const char* const kHelpText =
     "                         (with a soil of your own: the constants used), \"plan\"\n"
     "                         (the irrigation plan below) and \"error\"\n"
     "  --plan                 add the irrigation plan to the plain output or the table\n"
+    "  --shallow-showed W     what the shallow detector's float showed after the\n"
+    "                         irrigation, up or down: adds the detectors' answer below\n"
+    "  --deep-showed W        the same for the deep detector (counts only where it is\n"
+    "                         shown, a root zone of 300 mm or more)\n"
     "  --batch [FILE]         read a CSV table from FILE (standard input when FILE is\n"
     "                         \"-\" or absent) and run the model once per row; see below\n"
     "  --delimiter C          the table's field delimiter, for reading and writing\n"
@@ -75,10 +81,27 @@ const char* const kHelpText =
     "{\"appliedDepth\", \"hours\"}}, \"heavy\": {...}}, with null for a missing run time,\n"
     "and is null after a failed run.\n"
     "\n"
+    "The detectors' answer, for each soil: the soil water deficits before the\n"
+    "irrigation (mm) and the daily crop water uses (mm/day) that agree with what\n"
+    "the detectors showed. A detector at depth x is UP exactly when the deficit is\n"
+    "at most (applied depth / x - (DETECT - FC)) x root zone; the deficits allowed\n"
+    "are never below 0, and the daily uses are the deficits divided by the days.\n"
+    "It adds after the plan's lines (17 significant digits, the decimal separator):\n"
+    "  LtShowedDeficitMin, LtShowedDeficitMax, LtShowedCropWaterUseMin,\n"
+    "  LtShowedCropWaterUseMax, then the same with Hv;\n"
+    "a maximum is empty when no detector is UP, the daily uses when the days are\n"
+    "not positive. A soil whose detectors contradict the model (shallow DOWN but\n"
+    "deep UP, say) has the one line LtShowed=contradiction (HvShowed=...) instead.\n"
+    "In JSON, \"showed\" holds {\"light\": {\"deficit\": [min, max], \"cropWaterUse\":\n"
+    "[min, max]}, \"heavy\": {...}} with null for a missing value, null for a soil\n"
+    "that contradicts the model, and is null after a failed run; without a\n"
+    "detector's answer there is no \"showed\".\n"
+    "\n"
     "Batch tables: the header names the input columns rate, duration, days, cwu,\n"
-    "root_zone, lightSoil and heavySoil in any order; a missing one, or an empty\n"
-    "soil cell, takes its option's text or default. A soil cell that breaks the\n"
-    "rule fails its row only (\"line N: Light soil: ...\").\n"
+    "root_zone, lightSoil, heavySoil, shallowShowed and deepShowed in any order; a\n"
+    "missing one, or an empty soil or showed cell, takes its option's text or\n"
+    "default. A soil cell that breaks the rule, or a showed cell that is neither up\n"
+    "nor down, fails its row only (\"line N: Light soil: ...\").\n"
     "Case, blanks, - and _ do not matter, and the input's own unit may follow in\n"
     "brackets (mm/h, h, days, mm/day, mm): Rate (mm/h), Duration [h], root-zone,\n"
     "RootZone, root zone (mm), light soil. A header that is no input but holds an\n"
@@ -88,9 +111,11 @@ const char* const kHelpText =
     "input.LtSTO. Rows whose cells are all empty are skipped. A cell may hold\n"
     "1 MiB, a row 4 MiB and 16384 cells; a longer row fails with its line number.\n"
     "Each output row holds the input row's columns, the result texts in the order\n"
-    "above, ltStoWarn, HvSTOWarn, with --plan the plan's columns, and error. A\n"
-    "failing or malformed row keeps what was written before the failure, names it\n"
-    "in its error column, and the batch goes on. With --json, each row is one line\n"
+    "above, ltStoWarn, HvSTOWarn, with --plan the plan's columns, with a showed\n"
+    "column or option the answer's columns (LtShowed, empty or contradiction,\n"
+    "LtShowedDeficitMin ... HvShowedCropWaterUseMax), and error. A failing or\n"
+    "malformed row keeps what was written before the failure, names it in its\n"
+    "error column, and the batch goes on. With --json, each row is one line\n"
     "holding the JSON object above plus the row's columns under \"fields\", where\n"
     "bytes that are not UTF-8 become U+FFFD (a warning names the first such line;\n"
     "see --input-encoding).\n"
@@ -119,6 +144,13 @@ std::optional<std::string>* inputText(GivenInputs& inputs, std::string_view name
 {
     for (const InputOption& option : kInputOptions)
         if (name == option.name) return &(inputs.*option.text);
+    return nullptr;
+}
+
+std::optional<FloatPosition>* showedOption(GivenInputs& inputs, std::string_view name)
+{
+    if (name == "--shallow-showed") return &inputs.showed.shallow;
+    if (name == "--deep-showed") return &inputs.showed.deep;
     return nullptr;
 }
 
@@ -185,8 +217,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments)
             continue;
         }
         std::optional<std::string>* text = inputText(options.inputs, name);
-        if (text == nullptr && name != "--decimal-separator" && name != "--delimiter" &&
-            name != "--input-encoding") {
+        std::optional<FloatPosition>* showed = showedOption(options.inputs, name);
+        if (text == nullptr && showed == nullptr && name != "--decimal-separator" &&
+            name != "--delimiter" && name != "--input-encoding") {
             // One argument that is not an option may name the table (--batch --json FILE).
             if (name.starts_with("--") || batchFile)
                 return usageError("unknown argument '" + arguments[i] + "'");
@@ -200,6 +233,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments)
         }
         if (text != nullptr) {
             *text = *value;
+        } else if (showed != nullptr) {
+            *showed = readFloatPosition(*value);
+            if (!*showed) return usageError(name + " takes up or down, not '" + *value + "'");
         } else if (name == "--delimiter") {
             options.delimiter = singleByte(*value);
             if (!options.delimiter) return usageError("--delimiter takes exactly one byte");
@@ -233,6 +269,7 @@ std::optional<ModelInputs> inputsWithDefaults(const GivenInputs& given, std::str
     };
     for (const auto& [text, input] : fields)
         if (text) input = *text;
+    inputs.showed = given.showed;
     const std::tuple<const std::optional<std::string>&, SoilSlot, SoilRecord&> soils[] = {
         {given.lightSoil, SoilSlot::light, inputs.soils.light},
         {given.heavySoil, SoilSlot::heavy, inputs.soils.heavy},

@@ -2,7 +2,8 @@
 // The command line of morvane-calc:
 //   morvane-calc [--rate T] [--duration T] [--days T] [--cwu T] [--root-zone T]
 //                [--light-soil S] [--heavy-soil S] [--decimal-separator C] [--json]
-//                [--plan] [--batch [FILE] [--delimiter C] [--input-encoding E]]
+//                [--plan] [--shallow-showed W] [--deep-showed W]
+//                [--batch [FILE] [--delimiter C] [--input-encoding E]]
 //                [--help] [--version]
 // Each T is an input text exactly as typed into the window (blanks included);
 // an omitted one keeps the window's default text, written with the active
@@ -11,7 +12,8 @@
 // -11, "--rate --days 5" is "--rate has no value"; "--rate=--x" gives "--x".
 // With --batch, the table's FILE may also stand anywhere on its own:
 // "--batch --json FILE". Each S is a soil of the user's own,
-// "FC:WP:DETECT:UPPER" (soil_text.h).
+// "FC:WP:DETECT:UPPER" (soil_text.h). Each W is what a detector's float
+// showed, "up" or "down" (detector_answer.h).
 
 #include <optional>
 #include <string>
@@ -27,6 +29,7 @@ namespace morvane::calc {
 struct GivenInputs {
     std::optional<std::string> appRate, duration, days, cropWaterUse, rootZone;
     std::optional<std::string> lightSoil, heavySoil;
+    DetectorsShowed showed;
 };
 
 struct CalcOptions {

@@ -18,7 +18,6 @@
 #include "model_run.h"
 #include "number_format_settings.h"
 #include "output_buffer.h"
-#include "plan_report.h"
 #include "result_report.h"
 
 namespace {
@@ -53,12 +52,13 @@ int runOnce(const calc::CalcOptions& options)
     ModelResults results;
     const calc::ModelRun run = calc::runModel(*inputs, results, options.json || options.plan);
     const ResponsePlan* plan = run.plan ? &*run.plan : nullptr;
+    const bool answerAsked = inputs->showed.anyChecked();
     calc::OutputBuffer out;
     if (options.json) {
-        out.append(calc::jsonReport(results, plan, run.error));
+        out.append(calc::jsonReport(results, plan, run.error, nullptr,
+                                    answerAsked ? &run.answer : nullptr));
     } else {
-        out.append(calc::plainReport(results));
-        if (plan) out.append(calc::plainPlanReport(*plan));
+        out.append(calc::plainRunReport(results, run, options.plan));
     }
     const int status = finish(out, run.error ? kExitFailed : 0);
     if (run.error) std::cerr << *run.error << "\n";

@@ -10,7 +10,9 @@ ModelRun runModel(const ModelInputs& inputs, ModelResults& results, bool withPla
     try {
         runWettingFrontModel(inputs, results);
         if (withPlan) run.plan = responsePlan(results);
+        if (inputs.showed.anyChecked()) run.answer = detectorAnswer(results, inputs.showed);
     } catch (const Exception& failure) {
+        run.plan.reset();
         run.error = withClosingPeriod(failure.message());
     }
     return run;

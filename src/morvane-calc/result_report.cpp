@@ -1,5 +1,6 @@
 #include "result_report.h"
 
+#include "answer_report.h"
 #include "json_text.h"
 #include "plan_report.h"
 #include "result_names.h"
@@ -56,8 +57,17 @@ std::string plainReport(const ModelResults& results)
     return out;
 }
 
+std::string plainRunReport(const ModelResults& results, const ModelRun& run, bool planLines)
+{
+    std::string out = plainReport(results);
+    if (planLines && run.plan) out += plainPlanReport(*run.plan);
+    if (run.answer) out += plainAnswerReport(*run.answer);
+    return out;
+}
+
 void appendJsonReport(std::string& out, const ModelResults& results, const ResponsePlan* plan,
-                      const std::optional<std::string>& error, const NamedFields* fields)
+                      const std::optional<std::string>& error, const NamedFields* fields,
+                      const std::optional<DetectorAnswer>* answer)
 {
     {
         JsonObject report(out);
@@ -79,6 +89,10 @@ void appendJsonReport(std::string& out, const ModelResults& results, const Respo
             appendJsonPlan(report.key("plan"), *plan);
         else
             report.key("plan") += "null";
+        if (answer && *answer)
+            appendJsonAnswer(report.key("showed"), **answer);
+        else if (answer)
+            report.key("showed") += "null";
         if (error)
             appendJsonString(report.key("error"), *error);
         else
@@ -92,10 +106,11 @@ void appendJsonReport(std::string& out, const ModelResults& results, const Respo
 }
 
 std::string jsonReport(const ModelResults& results, const ResponsePlan* plan,
-                       const std::optional<std::string>& error, const NamedFields* fields)
+                       const std::optional<std::string>& error, const NamedFields* fields,
+                       const std::optional<DetectorAnswer>* answer)
 {
     std::string out;
-    appendJsonReport(out, results, plan, error, fields);
+    appendJsonReport(out, results, plan, error, fields, answer);
     return out;
 }
 

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "detector_answer.h"
+#include "model_run.h"
 #include "response_plan.h"
 #include "wetting_front_model.h"
 
@@ -17,6 +19,11 @@ namespace morvane::calc {
 // then "ltStoWarn=shown|hidden" and "HvSTOWarn=shown|hidden" once set.
 std::string plainReport(const ModelResults& results);
 
+// What morvane-calc prints for a run without --json: plainReport, then the
+// plan's lines (plan_report.h) when `planLines` and the run has a plan, then
+// the detectors' answer's lines (answer_report.h) when it has one.
+std::string plainRunReport(const ModelResults& results, const ModelRun& run, bool planLines);
+
 // A table row's named fields, carried into its JSON line.
 using NamedFields = std::vector<std::pair<std::string_view, std::string_view>>;
 
@@ -24,6 +31,9 @@ using NamedFields = std::vector<std::pair<std::string_view, std::string_view>>;
 //  "plan": {...}|null, "error": null|"..."}
 // and, for a table row, "fields": {"name": "text", ...} last. "plan" is the
 // run's irrigation plan (plan_report.h), null when there is none (a failed run).
+// With `answer` given (a detector was checked), "showed" follows "plan": the
+// detectors' answer (answer_report.h), null when *answer is empty (a failed
+// run); without it there is no "showed", and the output is as it always was.
 // A run with a soil of the user's own in either slot has "soils" after
 // "heavy": the water contents each slot the run reached used,
 //   "soils": {"light": {"fieldCapacity": 0.20000000000000001, "wiltingPoint":
@@ -32,9 +42,11 @@ using NamedFields = std::vector<std::pair<std::string_view, std::string_view>>;
 // with the built-in soils there is none, and the output is as it always was.
 // Held values are written with 17 significant digits, so the doubles read back exactly.
 std::string jsonReport(const ModelResults& results, const ResponsePlan* plan,
-                       const std::optional<std::string>& error, const NamedFields* fields = nullptr);
+                       const std::optional<std::string>& error, const NamedFields* fields = nullptr,
+                       const std::optional<DetectorAnswer>* answer = nullptr);
 void appendJsonReport(std::string& out, const ModelResults& results, const ResponsePlan* plan,
-                      const std::optional<std::string>& error, const NamedFields* fields);
+                      const std::optional<std::string>& error, const NamedFields* fields,
+                      const std::optional<DetectorAnswer>* answer = nullptr);
 
 // "shown" or "hidden" for a decided storage warning.
 inline const char* warningText(bool shown) { return shown ? "shown" : "hidden"; }

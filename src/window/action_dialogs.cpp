@@ -45,4 +45,13 @@ std::optional<WindowSoils> ActionDialogs::chooseSoils(QWidget* parent, const Win
     return dialog.soils();
 }
 
+std::optional<DetectorsShowed> ActionDialogs::askDetectorsShowed(QWidget* parent,
+                                                                 const DetectorQuestion& question)
+{
+    DetectorAnswerDialog dialog(parent, question);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.showed();
+}
+
 }  // namespace morvane

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+#include "detector_answer_dialog.h"
 #include "own_soil.h"
 
 class QPrinter;
@@ -28,10 +29,14 @@ public:
     // The Soils dialog, opened on the soils in use: the soils chosen, or
     // empty when the user cancels. The real dialog unless replaced.
     virtual std::optional<WindowSoils> chooseSoils(QWidget* parent, const WindowSoils& current);
+    // The "What the detectors showed" dialog: the choices made, or empty when
+    // the user cancels. The real dialog unless replaced.
+    virtual std::optional<DetectorsShowed> askDetectorsShowed(QWidget* parent,
+                                                              const DetectorQuestion& question);
 };
 
-// The real dialogs: Qt's file and print dialogs, message boxes and the Soils
-// dialog.
+// The real dialogs: Qt's file and print dialogs, message boxes, the Soils
+// dialog and the detectors' dialog.
 class StandardDialogs : public ActionDialogs {
 public:
     QString pictureFileName(QWidget* parent, const QString& proposedPath) override;

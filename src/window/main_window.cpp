@@ -10,6 +10,8 @@
 #include "application.h"
 #include "chart.h"
 #include "colours.h"
+#include "detector_answer_view.h"
+#include "detector_depth.h"
 #include "failures.h"
 #include "irrigation_panel.h"
 #include "jpeg_decode.h"
@@ -35,8 +37,6 @@ namespace morvane {
 namespace {
 
 constexpr QSize kClientSize(862, 628);
-// The deep detectors are shown only for root zones at least this deep (mm).
-constexpr double kDeepDetectorMinimumRootZone = 300;
 
 const SoilProfileDesign kLightSoilDesign{
     u"Chart1"_s, {64, 192}, u"Soil Depth (mm)"_s,
@@ -90,6 +90,8 @@ MainWindow::MainWindow(QWidget* parent)
     setKeyboardOrder();
     actions_ = new WindowActions(this);
     connect(actions_, &WindowActions::soilsRequested, this, &MainWindow::chooseSoils);
+    connect(actions_, &WindowActions::detectorsShowedRequested, this,
+            &MainWindow::askWhatTheDetectorsShowed);
     loadStoredSoils();
 
     connect(irrigation_->recalculateButton(), &QPushButton::clicked, this,
@@ -125,6 +127,8 @@ void MainWindow::createProfileArea()
     detectorPhoto_ = new PictureView(background_, u"Image2"_s, QRect(728, 184, 97, 417));
     detectorPhoto_->setAccessibleName(u"A wetting-front detector held upright"_s);
     detectorPhoto_->setPictureSource(detectorPicture);
+    // Above the legend's empty lower part.
+    detectorAnswer_ = new DetectorAnswerView(background_);
 }
 
 void MainWindow::setKeyboardOrder()
@@ -185,6 +189,17 @@ void MainWindow::recalculate()
     setLinesAndWarnings();
     showPlanTooltips(results_, lightSoil_->chart(), heavySoil_->chart());
     describeCharts();
+    detectorAnswer_->showRun(results_, soilCaption(SoilSlot::light, soils_.light),
+                             soilCaption(SoilSlot::heavy, soils_.heavy));
+}
+
+void MainWindow::askWhatTheDetectorsShowed()
+{
+    const std::optional<DetectorQuestion> question = detectorAnswer_->question();
+    if (!question)
+        return;  // no run has succeeded yet
+    if (const auto showed = actions_->dialogs().askDetectorsShowed(this, *question))
+        detectorAnswer_->setShowed(*showed);
 }
 
 void MainWindow::runModel()

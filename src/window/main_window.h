@@ -14,6 +14,7 @@
 
 namespace morvane {
 
+class DetectorAnswerView;
 class IrrigationPanel;
 class Panel;
 class PictureView;
@@ -39,7 +40,8 @@ public:
     // deep detectors' visibility, the lines and warnings. A failing step
     // throws and leaves the later steps as the previous run left them.
     // A run that succeeds then tells its irrigation plan in the charts'
-    // tooltips.
+    // tooltips, and what the detectors say of it when the user said what
+    // they showed.
     void recalculate();
 
     // The soils of the two slots: the built-in ones unless the user chose
@@ -57,6 +59,9 @@ private:
     // Each chart's caption names its soil; an own soil's caption tells its
     // values in its tooltip.
     void showSoilCaptions();
+    // Opens the "What the detectors showed" dialog on the last good run;
+    // the answer follows what the user chose.
+    void askWhatTheDetectorsShowed();
 
     void runModel();
     void showModelResults();
@@ -85,6 +90,7 @@ private:
     std::unique_ptr<SoilProfileView> heavySoil_;
     PictureView* legend_ = nullptr;
     PictureView* detectorPhoto_ = nullptr;
+    DetectorAnswerView* detectorAnswer_ = nullptr;
 };
 
 }  // namespace morvane

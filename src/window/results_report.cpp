@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "detector_answer_view.h"
 #include "labeled_edit.h"
 #include "result_names.h"
 #include "text_label.h"
@@ -89,6 +90,9 @@ QString resultsReport(const QWidget& window)
         if (chart != nullptr && caption != nullptr && !chart->toolTip().isEmpty())
             report += item(caption->text(), chart->toolTip());
     }
+    if (auto* answer = control<DetectorAnswerView>(window, "detectorAnswer"))
+        for (const auto& [name, text] : answer->reportItems())
+            report += item(name, text);
     return report;
 }
 

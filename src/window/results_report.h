@@ -7,8 +7,11 @@
 // the light slot: field capacity 0.2, ..."); every result the window shows,
 // in the order of the table of result names and under its meaning and unit
 // there (a hidden result, such as the deep detector under a root zone under
-// 300 mm, is left out); each warning shown;
-// each soil's irrigation plan, its chart's tooltip on one line. With the
+// 300 mm, is left out); each warning shown; each soil's irrigation plan, its
+// chart's tooltip on one line; when the user said what the detectors showed,
+// the detectors' answer ("What the detectors showed<TAB>Shallow detector
+// (165 mm) UP, ...", "Light textured soil, detectors' answer<TAB>Your
+// detectors say ..."). With the
 // default inputs:
 //   Sprinkler Application Rate (mm/h)<TAB>10
 //   Specify duration of irrigation (h)<TAB>2.5

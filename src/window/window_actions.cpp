@@ -55,6 +55,9 @@ WindowActions::WindowActions(QWidget* window) : QObject(window), window_(window)
 {
     setObjectName(u"windowActions"_s);
     addAction(u"Soils…"_s, QKeySequence(u"Ctrl+L"_s), u"soils"_s, &WindowActions::soilsRequested);
+    // Not Ctrl+D: on X11 an edit box deletes a character with it.
+    addAction(u"What the detectors showed…"_s, QKeySequence(u"Ctrl+Shift+D"_s),
+              u"detectorsShowed"_s, &WindowActions::detectorsShowedRequested);
     addSeparator();
     addAction(u"Copy results"_s, QKeySequence(u"Ctrl+Shift+C"_s), u"copyResults"_s,
               &WindowActions::copyResults);

@@ -1,7 +1,7 @@
 #pragma once
-// The window's context menu and shortcuts: Soils… (Ctrl+L), Copy results
-// (Ctrl+Shift+C), Save picture… (Ctrl+S), Print… (Ctrl+P), Help (F1) and
-// About Morvane. The menu
+// The window's context menu and shortcuts: Soils… (Ctrl+L), What the
+// detectors showed… (Ctrl+Shift+D), Copy results (Ctrl+Shift+C), Save
+// picture… (Ctrl+S), Print… (Ctrl+P), Help (F1) and About Morvane. The menu
 // opens on a right click anywhere in the window but the edit boxes, which
 // keep their own; no shortcut takes a key an edit box needs, and Enter still
 // does nothing.
@@ -71,6 +71,8 @@ public:
 signals:
     // Soils… was chosen: the window opens the Soils dialog on its soils.
     void soilsRequested();
+    // What the detectors showed… was chosen: the window asks about its detectors.
+    void detectorsShowedRequested();
 
 private:
     QAction* addAction(const QString& text, const QKeySequence& shortcut, const QString& name,

@@ -152,7 +152,8 @@ TEST(MorvaneCalcBatch, UsageErrorsExitWithTwoBeforeAnyOutput)
 {
     const BatchCase cases[] = {
         {"no known column", "field,farm\n1,2\n",
-         "the table's header names none of the columns rate, duration, days, cwu, root_zone, lightSoil, heavySoil"},
+         "the table's header names none of the columns rate, duration, days, cwu, root_zone, lightSoil, heavySoil, "
+         "shallowShowed, deepShowed"},
         {"no header", "", "the table has no header"},
         {"a column twice", "rate,days,rate\n1,2,3\n", "the columns 'rate' and 'rate' both name the input rate"},
         {"header with an open quote", "\"rate\n", "the table's header: unterminated quote"},

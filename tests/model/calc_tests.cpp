@@ -245,7 +245,8 @@ TEST(MorvaneCalc, HelpExplainsEveryOption)
     const CalcRun run = runCalc({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     for (const char* option : {"--rate", "--duration", "--days", "--cwu", "--root-zone",
-                               "--decimal-separator", "--json", "--plan", "--batch", "--delimiter",
+                               "--decimal-separator", "--json", "--plan", "--shallow-showed", "--deep-showed",
+                               "--batch", "--delimiter",
                                "--version", "--help"})
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
 }

@@ -394,8 +394,11 @@ private slots:
         QContextMenuEvent event(QContextMenuEvent::Mouse, inside, control->mapToGlobal(inside));
         QApplication::sendEvent(control, &event);
         QTRY_VERIFY(!entries.isEmpty());  // an edit box opens its menu without waiting
-        const QStringList ours = {u"Soils…"_s,  QString(), u"Copy results"_s, u"Save picture…"_s,
-                                  u"Print…"_s, QString(), u"Help"_s,         u"About Morvane"_s};
+        const QStringList ours = {u"Soils…"_s,       u"What the detectors showed…"_s,
+                                  QString(),         u"Copy results"_s,
+                                  u"Save picture…"_s, u"Print…"_s,
+                                  QString(),         u"Help"_s,
+                                  u"About Morvane"_s};
         QCOMPARE(entries == ours, windowMenu);
     }
 };
