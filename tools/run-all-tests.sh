@@ -32,7 +32,8 @@ installed_files=(
   share/doc/morvane/guide.md share/doc/morvane/morvane-window.png
   share/doc/morvane/morvane-menu.png share/doc/morvane/guide-charts.png
   share/doc/morvane/guide-warnings.png share/doc/morvane/guide-plan.png
-  share/doc/morvane/morvane-soils.png
+  share/doc/morvane/morvane-soils.png share/doc/morvane/morvane-detectors-dialog.png
+  share/doc/morvane/morvane-detectors.png
 )
 
 # Every installed file is in place under PREFIX, and morvane-calc runs there.

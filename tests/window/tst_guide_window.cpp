@@ -63,7 +63,7 @@ private slots:
         QVERIFY(guide.toPlainText().startsWith(u"Morvane user's guide"_s));
 
         const QStringList names = pictureNames(*guide.document());
-        QCOMPARE(names.size(), 6);
+        QCOMPARE(names.size(), 8);
         const QDir folder = QFileInfo(path).dir();
         for (const QString& name : names) {
             const QImage shown =
