@@ -39,9 +39,8 @@ double measuredLabelValue(double value, double step, bool roundFirstLabel)
 
 }  // namespace
 
-double ChartAxis::labelStep() const
+double ChartAxis::labelStep(const AxisScale& scale) const
 {
-    const AxisScale& scale = layout_.scale;
     int labelSize = 0;
     if (horizontal())
         labelSize = std::max(textWidth(labelsFont_.toQFont(), labelText(scale.minimum)),
@@ -52,21 +51,21 @@ double ChartAxis::labelStep() const
                                   increment_);
 }
 
-int ChartAxis::widestLabelWidth() const
+int ChartAxis::widestLabelWidth(const AxisScale& scale) const
 {
-    const double step = labelStep();
+    const double step = labelStep(scale);
     const QFont font = labelsFont_.toQFont();
-    const double first = measuredLabelValue(layout_.scale.minimum, step, roundFirstLabel_);
-    const double last = measuredLabelValue(layout_.scale.maximum, step, roundFirstLabel_);
+    const double first = measuredLabelValue(scale.minimum, step, roundFirstLabel_);
+    const double last = measuredLabelValue(scale.maximum, step, roundFirstLabel_);
     return std::max(textWidth(font, labelText(first)), textWidth(font, labelText(last))) +
            textWidth(font, u" "_s);
 }
 
-int ChartAxis::labelExtent() const
+int ChartAxis::labelExtent(const AxisScale& scale) const
 {
     if (labelsSize_ != 0)
         return labelsSize_;
-    return horizontal() ? textHeight(labelsFont_.toQFont()) : widestLabelWidth();
+    return horizontal() ? textHeight(labelsFont_.toQFont()) : widestLabelWidth(scale);
 }
 
 int ChartAxis::tickRoom() const
@@ -81,7 +80,8 @@ int ChartAxis::tickRoom() const
     return room;
 }
 
-ChartRect ChartAxis::reduceRect(const ChartRect& rect)
+ChartRect ChartAxis::reduceRect(const ChartRect& rect, const AxisScale& scale,
+                                AxisColumns& columns) const
 {
     ChartRect reduced = rect;
     const int start = takeRoom(reduced, place_, 0);
@@ -99,15 +99,15 @@ ChartRect ChartAxis::reduceRect(const ChartRect& rect)
     }
     int labelEdge = titleEdge;
     if (labels_)
-        labelEdge = takeRoom(reduced, place_, labelExtent());
+        labelEdge = takeRoom(reduced, place_, labelExtent(scale));
     takeRoom(reduced, place_, tickRoom());
 
     const int across = horizontal() ? rect.height() : rect.width();
     const int shift = static_cast<int>(
         roundHalfEven(static_cast<long double>(across) * positionPercent_ / 100));
     const bool towardLarger = place_ == AxisPlace::Left || place_ == AxisPlace::Top;
-    layout_.titleEdge = titleEdge + (towardLarger ? shift : -shift);
-    layout_.labelEdge = labelEdge + (towardLarger ? shift : -shift);
+    columns.titleEdge = titleEdge + (towardLarger ? shift : -shift);
+    columns.labelEdge = labelEdge + (towardLarger ? shift : -shift);
     return reduced;
 }
 

@@ -154,7 +154,7 @@ void drawAxis(QPainter& painter, ChartAxis& axis, const ChartRect& plot)
 {
     AxisLayout& layout = axis.layout();
     const AxisFrame frame = frameOf(axis, plot);
-    layout.labelStep = axis.labelStep();
+    layout.labelStep = axis.labelStep(layout.scale);
     layout.axisLinePos = frame.linePos;
     layout.ticks.clear();
 

@@ -19,7 +19,6 @@ Chart::Chart(QWidget* parent) : QWidget(parent)
         axes_[static_cast<std::size_t>(i)] = std::make_unique<ChartAxis>(places[i]);
         axes_[static_cast<std::size_t>(i)]->onChange = [this] { invalidate(); };
     }
-    title_.onChange = [this] { invalidate(); };
     backWall_.onChange = [this] { invalidate(); };
     // The picture covers the whole panel, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -34,10 +33,7 @@ Chart::~Chart()
 }
 
 void Chart::setColor(QColor color) { setProperty(color_, color); }
-void Chart::setBevelOuter(PanelBevel bevel) { setProperty(bevelOuter_, bevel); }
-void Chart::setBevelInner(PanelBevel bevel) { setProperty(bevelInner_, bevel); }
 void Chart::setMarginTop(int percent) { setProperty(margins_.top, percent); }
-void Chart::setAxisVisible(bool visible) { setProperty(axisVisible_, visible); }
 
 bool Chart::hasActiveSeries() const
 {
@@ -47,7 +43,7 @@ bool Chart::hasActiveSeries() const
 
 bool Chart::isAxisVisible(const ChartAxis& axis) const
 {
-    if (!axisVisible_ || !axis.isVisible() || axis.isDepthAxis())
+    if (!axis.isVisible() || axis.isDepthAxis())
         return false;
     if (!hasActiveSeries())
         return true;
@@ -116,113 +112,97 @@ void Chart::removeAllSeriesWhere(const std::function<bool(const ChartSeries*)>& 
     invalidate();
 }
 
-// --- tools ---
+// --- colour lines ---
 
 ColorLine& Chart::addColorLine()
 {
-    auto tool = std::make_unique<ColorLine>(*this);
-    tool->onChange = [this] { invalidate(); };
-    ColorLine& added = *tool;
-    tools_.push_back(std::move(tool));
+    auto line = std::make_unique<ColorLine>(*this);
+    line->onChange = [this] { invalidate(); };
+    ColorLine& added = *line;
+    colorLines_.push_back(std::move(line));
     invalidate();
     return added;
 }
 
-void Chart::notifyTools(ChartToolEvent event, QPainter& painter)
-{
-    for (const auto& tool : tools_)
-        if (tool->isActive())
-            tool->chartEvent(event, painter, plot_);
-}
-
 // --- layout ---
 
-void Chart::applyAxisRanges()
+void Chart::effectiveRange(const ChartAxis& axis, double& minimum, double& maximum) const
 {
-    for (auto& axis : axes_) {
-        double minimum = axis->minimum();
-        double maximum = axis->maximum();
-        const bool autoMin = axis->automatic() || axis->automaticMinimum();
-        const bool autoMax = axis->automatic() || axis->automaticMaximum();
-        if (autoMin || autoMax) {
-            bool found = false;
-            double low = 0;
-            double high = 0;
-            for (const ChartSeries* series : series_) {
-                double seriesLow = 0;
-                double seriesHigh = 0;
-                if (!series->isActive() || !series->usesAxis(*axis))
-                    continue;
-                const bool has = axis->horizontal() ? series->xExtent(seriesLow, seriesHigh)
-                                                    : series->yExtent(seriesLow, seriesHigh);
-                if (!has)
-                    continue;
-                low = found ? std::min(low, seriesLow) : seriesLow;
-                high = found ? std::max(high, seriesHigh) : seriesHigh;
-                found = true;
-            }
-            if (found && std::isfinite(low) && std::isfinite(high)) {
-                if (autoMin)
-                    minimum = low;
-                if (autoMax)
-                    maximum = high;
-            }
+    minimum = axis.minimum();
+    maximum = axis.maximum();
+    const bool autoMin = axis.automatic() || axis.automaticMinimum();
+    const bool autoMax = axis.automatic() || axis.automaticMaximum();
+    if (autoMin || autoMax) {
+        bool found = false;
+        double low = 0;
+        double high = 0;
+        for (const ChartSeries* series : series_) {
+            double seriesLow = 0;
+            double seriesHigh = 0;
+            if (!series->isActive() || !series->usesAxis(axis))
+                continue;
+            const bool has = axis.horizontal() ? series->xExtent(seriesLow, seriesHigh)
+                                               : series->yExtent(seriesLow, seriesHigh);
+            if (!has)
+                continue;
+            low = found ? std::min(low, seriesLow) : seriesLow;
+            high = found ? std::max(high, seriesHigh) : seriesHigh;
+            found = true;
         }
-        axis->applyRange(minimum, std::max(minimum, maximum));
-        axis->applyPixelEnds(plot_);
+        if (found && std::isfinite(low) && std::isfinite(high)) {
+            if (autoMin)
+                minimum = low;
+            if (autoMax)
+                maximum = high;
+        }
     }
+    maximum = std::max(minimum, maximum);
 }
 
-ChartRect Chart::reduceByAxes(const ChartRect& plot)
+ChartLayout Chart::layOut() const
 {
-    ChartRect working = plot;
-    for (auto& axis : axes_) {
-        if (!isAxisVisible(*axis))
+    ChartLayout layout;
+    layout.bounds = {0, 0, width(), height()};
+    const ChartRect margins = plotRectFromMargins(width(), height(), 0, margins_);
+
+    // Each axis measures its labels on its scale over the plot rectangle
+    // before any axis takes room, then takes its room in list order.
+    std::array<double, AxisCount> minimums{};
+    std::array<double, AxisCount> maximums{};
+    ChartRect working = margins;
+    for (std::size_t i = 0; i < axes_.size(); ++i) {
+        const ChartAxis& axis = *axes_[i];
+        effectiveRange(axis, minimums[i], maximums[i]);
+        layout.axes[i].scale = axis.scaleOn(minimums[i], maximums[i], margins);
+    }
+    for (std::size_t i = 0; i < axes_.size(); ++i) {
+        if (!isAxisVisible(*axes_[i]))
             continue;
-        const ChartRect reduced = axis->reduceRect(working);
+        const ChartRect reduced =
+            axes_[i]->reduceRect(working, layout.axes[i].scale, layout.axes[i].columns);
         if (rectsOverlap(reduced, working))
             working = reduced;
     }
-    return normalizePlotRect(working, width(), height());
+    layout.plot = normalizePlotRect(working, width(), height());
+    for (std::size_t i = 0; i < axes_.size(); ++i)
+        layout.axes[i].scale = axes_[i]->scaleOn(minimums[i], maximums[i], layout.plot);
+    return layout;
 }
 
-void Chart::computeLayout(QPainter* painter)
+AxisMap Chart::axisMap(int index) const
 {
-    bounds_ = {0, 0, width(), height()};
-    plot_ = plotRectFromMargins(width(), height(), borderWidth_, margins_);
-    if (painter) {
-        drawPanel(*painter);
-        notifyTools(ChartToolEvent::BeforeDraw, *painter);
-    }
-    plot_ = normalizePlotRect(title_.drawAbove(painter, plot_), width(), height());
-    applyAxisRanges();
-    plot_ = reduceByAxes(plot_);
-    for (auto& axis : axes_)
-        axis->applyPixelEnds(plot_);
+    return layOut().axes.at(static_cast<std::size_t>(index)).scale.map;
 }
 
-void Chart::calculateLayout() { computeLayout(nullptr); }
+void Chart::applyLayout(const ChartLayout& layout)
+{
+    bounds_ = layout.bounds;
+    plot_ = layout.plot;
+    for (std::size_t i = 0; i < axes_.size(); ++i)
+        axes_[i]->applyLayout(layout.axes[i].scale, layout.axes[i].columns);
+}
 
 // --- painting ---
-
-void Chart::drawPanel(QPainter& painter) const
-{
-    painter.fillRect(rect(), color_);
-    auto drawBevel = [&](PanelBevel bevel, int inset) {
-        if (bevel == PanelBevel::None)
-            return;
-        const QColor light = bevel == PanelBevel::Raised ? colours::white : colours::gray;
-        const QColor dark = bevel == PanelBevel::Raised ? colours::gray : colours::white;
-        const int right = width() - 1 - inset;
-        const int bottom = height() - 1 - inset;
-        painter.fillRect(QRect(QPoint(inset, inset), QPoint(right, inset)), light);
-        painter.fillRect(QRect(QPoint(inset, inset), QPoint(inset, bottom)), light);
-        painter.fillRect(QRect(QPoint(inset, bottom), QPoint(right, bottom)), dark);
-        painter.fillRect(QRect(QPoint(right, inset), QPoint(right, bottom)), dark);
-    };
-    drawBevel(bevelOuter_, 0);
-    drawBevel(bevelInner_, (bevelOuter_ == PanelBevel::None ? 0 : 1) + borderWidth_);
-}
 
 void Chart::drawAxes(QPainter& painter)
 {
@@ -233,12 +213,12 @@ void Chart::drawAxes(QPainter& painter)
 
 void Chart::drawSeries(QPainter& painter) const
 {
+    // Clipped to the plot interior, inside the back wall's frame.
     for (const ChartSeries* series : series_) {
         if (!series->isActive())
             continue;
-        if (clipPoints_)
-            painter.setClipRect(QRect(plot_.left + 1, plot_.top + 1, plot_.width() - 1,
-                                      plot_.height() - 1));
+        painter.setClipRect(QRect(plot_.left + 1, plot_.top + 1, plot_.width() - 1,
+                                  plot_.height() - 1));
         series->draw(painter, plot_);
         painter.setClipping(false);
     }
@@ -251,16 +231,14 @@ void Chart::draw(QPainter& painter)
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setBackgroundMode(Qt::TransparentMode);
 
-    computeLayout(&painter);
+    applyLayout(layOut());
+    painter.fillRect(rect(), color_);
     backWall_.draw(painter, plot_);
-    if (axisBehind_)
-        drawAxes(painter);
-    notifyTools(ChartToolEvent::BeforeSeries, painter);
+    drawAxes(painter);
     drawSeries(painter);
-    if (!axisBehind_)
-        drawAxes(painter);
-    title_.drawAtPosition(painter);
-    notifyTools(ChartToolEvent::AfterDraw, painter);
+    for (const auto& line : colorLines_)
+        if (line->isActive())
+            line->draw(painter, plot_);
 
     painter.restore();
     emit redrawn();

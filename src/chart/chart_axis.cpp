@@ -94,20 +94,26 @@ void ChartAxis::setIncrement(double value)
     assign(increment_, value);
 }
 
-void ChartAxis::applyRange(double minimum, double maximum)
+AxisScale ChartAxis::scaleOn(double minimum, double maximum, const ChartRect& plot) const
 {
-    layout_.scale.inverted = inverted_;
-    layout_.scale.setRange(minimum, maximum);
+    AxisScale scale;
+    scale.horizontal = horizontal();
+    scale.inverted = inverted_;
+    scale.setRange(minimum, maximum);
+    if (horizontal())
+        scale.setPixelEnds(axisPixelEnd(plot.left, plot.width(), startPosition_),
+                           axisPixelEnd(plot.left, plot.width(), endPosition_));
+    else
+        scale.setPixelEnds(axisPixelEnd(plot.top, plot.height(), startPosition_),
+                           axisPixelEnd(plot.top, plot.height(), endPosition_));
+    return scale;
 }
 
-void ChartAxis::applyPixelEnds(const ChartRect& plot)
+void ChartAxis::applyLayout(const AxisScale& scale, const AxisColumns& columns)
 {
-    if (horizontal())
-        layout_.scale.setPixelEnds(axisPixelEnd(plot.left, plot.width(), startPosition_),
-                                   axisPixelEnd(plot.left, plot.width(), endPosition_));
-    else
-        layout_.scale.setPixelEnds(axisPixelEnd(plot.top, plot.height(), startPosition_),
-                                   axisPixelEnd(plot.top, plot.height(), endPosition_));
+    layout_.scale = scale;
+    layout_.labelEdge = columns.labelEdge;
+    layout_.titleEdge = columns.titleEdge;
 }
 
 }  // namespace morvane

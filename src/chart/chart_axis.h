@@ -43,6 +43,12 @@ private:
     ChartFont font_;
 };
 
+// The plot-side edges of an axis's title and label columns.
+struct AxisColumns {
+    int labelEdge = 0;
+    int titleEdge = 0;
+};
+
 // What an axis computes during a full redraw and keeps until the next one.
 struct AxisLayout {
     AxisScale scale;
@@ -138,21 +144,24 @@ public:
     // --- used by the chart while it lays out and draws ---
     const AxisLayout& layout() const { return layout_; }
     AxisLayout& layout() { return layout_; }
-    // Fixes the effective range for this redraw.
-    void applyRange(double minimum, double maximum);
-    // Places the pixel ends on the plot rectangle (startPosition, endPosition).
-    void applyPixelEnds(const ChartRect& plot);
+    // The scale of the effective range [minimum, maximum] with its pixel
+    // ends on `plot` (startPosition, endPosition).
+    AxisScale scaleOn(double minimum, double maximum, const ChartRect& plot) const;
     // The rectangle left after this axis takes room for its title, labels
-    // and ticks; records the title and label column edges.
-    ChartRect reduceRect(const ChartRect& rect);
-    // The label step for the current scale and label font.
-    double labelStep() const;
+    // and ticks, the labels measured on `scale`; `columns` receives the
+    // title and label column edges.
+    ChartRect reduceRect(const ChartRect& rect, const AxisScale& scale,
+                         AxisColumns& columns) const;
+    // Keeps a layout worked out by the chart until the next one.
+    void applyLayout(const AxisScale& scale, const AxisColumns& columns);
+    // The label step on `scale` with the label font.
+    double labelStep(const AxisScale& scale) const;
     QString labelText(double value) const { return axisLabelText(value); }
 
 private:
     void connectParts();
-    int labelExtent() const;
-    int widestLabelWidth() const;
+    int labelExtent(const AxisScale& scale) const;
+    int widestLabelWidth(const AxisScale& scale) const;
     int tickRoom() const;
 
     AxisPlace place_;

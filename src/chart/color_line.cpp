@@ -7,7 +7,7 @@
 
 namespace morvane {
 
-ColorLine::ColorLine(Chart& chart) : ChartTool(chart)
+ColorLine::ColorLine(Chart& chart) : chart_(chart)
 {
     pen_.onChange = [this] { changed(); };
 }
@@ -40,10 +40,10 @@ void ColorLine::setValue(double value)
     assign(value_, value);
 }
 
-void ColorLine::chartEvent(ChartToolEvent event, QPainter& painter, const ChartRect& plot)
+void ColorLine::draw(QPainter& painter, const ChartRect& plot) const
 {
     const ChartAxis* onAxis = axis();
-    if (event != ChartToolEvent::AfterDraw || !onAxis || !pen_.isVisible())
+    if (!onAxis || !pen_.isVisible())
         return;
     const int pixel = onAxis->pixelOf(value_);
     if (onAxis->horizontal())

@@ -7,11 +7,12 @@
 //
 // The window drives it one recalculation step at a time (rebuildBand,
 // colourMarkers, showDeepMarker, setLines), and places the markers after the
-// light-soil chart's full redraws (placeMarkers).
+// chart's full redraws (placeMarkers).
 
 #include <QPoint>
 #include <QString>
 
+#include "axis_map.h"
 #include "chart_description.h"
 #include "wetting_front_model.h"
 
@@ -58,13 +59,16 @@ public:
     // 600 mm; the applied-water bar standing on the surface, as thick as the
     // applied depth on the depth scale.
     void setLines(double rootZoneLine, const SoilDepths& depths, double appliedDepth);
-    // Centres each marker on its detector's depth.
+    // Centres each marker on its detector's depth, on the depth scale the
+    // chart is drawn with.
     void placeMarkers(double shallowDepth, double deepDepth);
     // Names the chart after its soil, describes it in words and names each
     // marker after its detector, announcing the change to screen readers.
     void describe(const ChartFacts& facts);
 
 private:
+    AxisMap depthMap() const;
+
     Chart* chart_;
     ColorLine* rootZoneLine_;
     ColorLine* front24hLine_;

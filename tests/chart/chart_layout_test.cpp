@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontInfo>
+
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -16,34 +18,31 @@ namespace {
 
 using test::setUpSoilChart;
 
-// The left edge the depth axis leaves: margin 4, then the title column (the
-// height of the bold 13-pixel title font), the label column ("600" and a
-// space in the 11-pixel label font), and 7 for the axis line and ticks.
-int ExpectedPlotLeft(const Chart& chart)
-{
-    const ChartAxis& axis = const_cast<Chart&>(chart).leftAxis();
-    const int title = textHeight(axis.title().font().toQFont());
-    const QFont labels = axis.labelsFont().toQFont();
-    const int label = textWidth(labels, u"600"_s) + textWidth(labels, u" "_s);
-    return 4 + title + label + 2 + 1 + 4;
-}
+// The faces drawn are the bundled Liberation Sans: an em of 2048 units,
+// ascender 1854 and descender 434, digits 1139 units wide and the space 569.
+// Hinted to whole pixels, the bold 13-pixel title font is 12 + 3 = 15 pixels
+// high (11.8 and 2.8 rounded up), and in the 11-pixel (8-point) label font
+// each digit is 6 pixels wide (6.1) and the space 3 (3.1). A fallback face
+// gives other numbers. The plot's left edge is the margin 4, the title column
+// 15, the label column "600 " 21, and 7 for the axis line and ticks: 47.
+constexpr ChartRect kSoilPlot{47, 40, 133, 385};
 
-TEST(ChartLayout, SoilChartPlotRectangle)
+TEST(ChartLayout, SoilChartPlotRectangleInTheBundledFace)
 {
     Chart chart;
     setUpSoilChart(chart);
     test::addBand(chart, 277.8, colours::blue);
+    const QFont title = chart.leftAxis().title().font().toQFont();
+    const QFont labels = chart.leftAxis().labelsFont().toQFont();
+    EXPECT_EQ(QFontInfo(title).family(), u"Liberation Sans"_s);
+    EXPECT_TRUE(QFontInfo(title).bold());
+    EXPECT_EQ(QFontInfo(labels).family(), u"Liberation Sans"_s);
+    EXPECT_EQ(textHeight(title), 15);
+    EXPECT_EQ(textWidth(labels, u"600 "_s), 21);
+
     chart.renderToImage();
-    const ChartRect plot = chart.plotRect();
-    EXPECT_EQ(plot.top, 40);
-    EXPECT_EQ(plot.right, 133);
-    EXPECT_EQ(plot.bottom, 385);
-    EXPECT_EQ(plot.left, ExpectedPlotLeft(chart));
+    EXPECT_EQ(chart.plotRect(), kSoilPlot);
     EXPECT_EQ(chart.chartBounds(), (ChartRect{0, 0, 137, 401}));
-    // The measured fonts are real Liberation Sans, not a fallback.
-    EXPECT_EQ(textHeight(chart.leftAxis().title().font().toQFont()) > 11, true);
-    EXPECT_GT(plot.left, 20);
-    EXPECT_LT(plot.left, 60);
 }
 
 TEST(ChartLayout, DepthAxisAfterFullRedraw)
@@ -77,16 +76,18 @@ TEST(ChartLayout, ConversionsAreZeroUntilLaidOut)
     EXPECT_EQ(chart.leftAxis().pixelLengthOf(25), 0);
     EXPECT_EQ(band->yPixelOf(165), 0);
 
-    // Laying out without painting gives the display's numbers and keeps the
-    // chart marked for its full redraw.
+    // The map worked out from the geometry has the display's numbers
+    // already, and asking for it paints nothing and keeps the chart marked
+    // for its full redraw.
     int redraws = 0;
     QObject::connect(&chart, &Chart::redrawn, [&] { ++redraws; });
-    chart.calculateLayout();
-    EXPECT_EQ(chart.leftAxis().pixelOf(165), 135);
-    EXPECT_EQ(chart.leftAxis().pixelLengthOf(25), 14);
+    const AxisMap depth = chart.axisMap(Chart::LeftAxisIndex);
+    EXPECT_EQ(depth.pixelOf(165), 135);
+    EXPECT_EQ(depth.lengthOf(25), 14);
+    EXPECT_EQ(chart.layOut().plot, kSoilPlot);
     EXPECT_EQ(redraws, 0);
     EXPECT_TRUE(chart.needsFullRedraw());
-    EXPECT_EQ(chart.plotRect().left, ExpectedPlotLeft(chart));
+    EXPECT_EQ(chart.leftAxis().pixelOf(165), 0);
 }
 
 TEST(ChartLayout, AxisVisibility)
@@ -95,19 +96,16 @@ TEST(ChartLayout, AxisVisibility)
         const char* name;
         int activeSeries;     // area series on the left and bottom axes
         int inactiveSeries;
-        bool axisVisible;     // the chart's axisVisible
         bool left, top, right, bottom;
     };
     const Row table[] = {
-        {"no series: every axis with Visible", 0, 0, true, true, true, true, false},
-        {"only inactive series count as none", 0, 1, true, true, true, true, false},
-        {"an active series shows only its axes", 1, 1, true, true, false, false, false},
-        {"AxisVisible off hides all", 1, 0, false, false, false, false, false},
+        {"no series: every axis with Visible", 0, 0, true, true, true, false},
+        {"only inactive series count as none", 0, 1, true, true, true, false},
+        {"an active series shows only its axes", 1, 1, true, false, false, false},
     };
     for (const Row& row : table) {
         Chart chart;
         setUpSoilChart(chart);
-        chart.setAxisVisible(row.axisVisible);
         for (int i = 0; i < row.activeSeries; ++i)
             test::addBand(chart, 300, colours::blue);
         for (int i = 0; i < row.inactiveSeries; ++i)
@@ -124,11 +122,9 @@ TEST(ChartLayout, VisibleTopAndRightAxesTakeRoom)
 {
     Chart chart;
     setUpSoilChart(chart);
-    chart.calculateLayout();  // no series: top and right axes show too
-    const ChartRect withoutSeries = chart.plotRect();
+    const ChartRect withoutSeries = chart.layOut().plot;  // no series: top and right axes show
     test::addBand(chart, 300, colours::blue);
-    chart.calculateLayout();
-    const ChartRect withSeries = chart.plotRect();
+    const ChartRect withSeries = chart.layOut().plot;
     EXPECT_EQ(withSeries.top, 40);
     EXPECT_EQ(withSeries.right, 133);
     EXPECT_GT(withoutSeries.top, withSeries.top);
@@ -194,10 +190,10 @@ TEST(ChartAxis, AutomaticAxisFollowsActiveSeries)
     chart.resize(137, 401);
     AreaSeries* series = test::addBand(chart, 300, colours::blue);
     series->setYOrigin(-50);
-    chart.calculateLayout();
-    EXPECT_EQ(chart.leftAxis().layout().scale.minimum, -50);
-    EXPECT_EQ(chart.leftAxis().layout().scale.maximum, 300);
-    EXPECT_EQ(chart.bottomAxis().layout().scale.maximum, 10);
+    const ChartLayout layout = chart.layOut();
+    EXPECT_EQ(layout.axes[Chart::LeftAxisIndex].scale.minimum, -50);
+    EXPECT_EQ(layout.axes[Chart::LeftAxisIndex].scale.maximum, 300);
+    EXPECT_EQ(layout.axes[Chart::BottomAxisIndex].scale.maximum, 10);
 }
 
 TEST(ChartProperties, SettersMarkForRedrawOnlyOnChange)

@@ -8,13 +8,7 @@ void setUpSoilChart(Chart& chart)
 {
     chart.resize(137, 401);
     chart.setColor(colours::sand);
-    chart.setBevelOuter(PanelBevel::None);
-    chart.setBevelInner(PanelBevel::None);
     chart.setMarginTop(10);
-    chart.title().setCustomPosition(true);
-    chart.title().setLeft(50);
-    chart.title().setTop(0);
-    chart.title().setText({QString()});
 
     ChartAxis& bottom = chart.bottomAxis();
     bottom.setAutomatic(false);
