@@ -1,7 +1,6 @@
 // How an axis takes room from the plot rectangle and measures its labels.
 
 #include "chart_axis.h"
-#include "text_metrics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,10 +42,10 @@ double ChartAxis::labelStep(const AxisScale& scale) const
 {
     int labelSize = 0;
     if (horizontal())
-        labelSize = std::max(textWidth(labelsFont_.toQFont(), labelText(scale.minimum)),
-                             textWidth(labelsFont_.toQFont(), labelText(scale.maximum)));
+        labelSize = std::max(labelsFont_.textWidth(labelText(scale.minimum)),
+                             labelsFont_.textWidth(labelText(scale.maximum)));
     else
-        labelSize = textHeight(labelsFont_.toQFont());
+        labelSize = labelsFont_.textHeight();
     return morvane::labelStep(scale.range, scale.axisSize, labelSize, labelsSeparation_,
                                   increment_);
 }
@@ -54,18 +53,18 @@ double ChartAxis::labelStep(const AxisScale& scale) const
 int ChartAxis::widestLabelWidth(const AxisScale& scale) const
 {
     const double step = labelStep(scale);
-    const QFont font = labelsFont_.toQFont();
     const double first = measuredLabelValue(scale.minimum, step, roundFirstLabel_);
     const double last = measuredLabelValue(scale.maximum, step, roundFirstLabel_);
-    return std::max(textWidth(font, labelText(first)), textWidth(font, labelText(last))) +
-           textWidth(font, u" "_s);
+    return std::max(labelsFont_.textWidth(labelText(first)),
+                    labelsFont_.textWidth(labelText(last))) +
+           labelsFont_.textWidth(u" "_s);
 }
 
 int ChartAxis::labelExtent(const AxisScale& scale) const
 {
     if (labelsSize_ != 0)
         return labelsSize_;
-    return horizontal() ? textHeight(labelsFont_.toQFont()) : widestLabelWidth(scale);
+    return horizontal() ? labelsFont_.textHeight() : widestLabelWidth(scale);
 }
 
 int ChartAxis::tickRoom() const
@@ -89,11 +88,11 @@ ChartRect ChartAxis::reduceRect(const ChartRect& rect, const AxisScale& scale,
     if (title_.shows()) {
         int room = titleSize_;
         if (room == 0) {
-            const QFont font = title_.font().toQFont();
+            const ChartFont& font = title_.font();
             const int angle = ((title_.angle() % 360) + 360) % 360;
             const bool acrossAxis = horizontal() ? (angle == 0 || angle == 180)
                                                  : (angle == 90 || angle == 270);
-            room = acrossAxis ? textHeight(font) : textWidth(font, title_.caption());
+            room = acrossAxis ? font.textHeight() : font.textWidth(title_.caption());
         }
         titleEdge = takeRoom(reduced, place_, room);
     }
