@@ -40,7 +40,7 @@ AxisFrame frameOf(const ChartAxis& axis, const ChartRect& plot)
 
 void drawText(QPainter& painter, const ChartFont& font, QPoint topLeft, const QString& text)
 {
-    painter.drawText(QPoint(topLeft.x(), topLeft.y() + font.textAscent()), text);
+    font.drawText(painter, QPoint(topLeft.x(), topLeft.y() + font.textAscent()), text);
 }
 
 void drawTitle(QPainter& painter, const ChartAxis& axis)
@@ -69,13 +69,15 @@ void drawTitle(QPainter& painter, const ChartAxis& axis)
             painter.translate(cellLeft + height, centre - width / 2);
             painter.rotate(90);
         }
-        painter.drawText(QPoint(0, font.textAscent()), title.caption());
+        font.drawText(painter, QPoint(0, font.textAscent()), title.caption());
     } else if (axis.horizontal()) {
         const int top = outwardIsLarger ? edge : edge - height;
-        painter.drawText(QPoint(centre - width / 2, top + font.textAscent()), title.caption());
+        font.drawText(painter, QPoint(centre - width / 2, top + font.textAscent()),
+                      title.caption());
     } else {
         const int left = outwardIsLarger ? edge : edge - width;
-        painter.drawText(QPoint(left, centre - height / 2 + font.textAscent()), title.caption());
+        font.drawText(painter, QPoint(left, centre - height / 2 + font.textAscent()),
+                      title.caption());
     }
     painter.restore();
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include <QTextLayout>
+
 using namespace Qt::StringLiterals;
 
 namespace morvane {
@@ -63,8 +65,31 @@ int ChartFont::textWidth(const QString& text) const
     return width;
 }
 
+void ChartFont::drawText(QPainter& painter, QPoint origin, const QString& text) const
+{
+    auto known = glyphs_.constFind(text);
+    if (known == glyphs_.constEnd()) {
+        QTextLayout layout(text, toQFont());
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        // Glyph positions relative to the start of the baseline.
+        QList<QGlyphRun> runs = layout.glyphRuns();
+        for (QGlyphRun& run : runs) {
+            QList<QPointF> positions = run.positions();
+            for (QPointF& position : positions)
+                position.ry() -= line.ascent();
+            run.setPositions(positions);
+        }
+        known = glyphs_.insert(text, runs);
+    }
+    for (const QGlyphRun& run : *known)
+        painter.drawGlyphRun(origin, run);
+}
+
 void ChartFont::forgetMeasurements()
 {
+    glyphs_.clear();
     font_.reset();
     metrics_.reset();
     widths_.clear();

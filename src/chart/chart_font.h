@@ -12,7 +12,10 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QHash>
+#include <QList>
+#include <QPainter>
 #include <QString>
 
 #include <optional>
@@ -40,6 +43,10 @@ public:
     int textHeight() const { return metrics().height(); }
     int textAscent() const { return metrics().ascent(); }
     int textWidth(const QString& text) const;
+    // Draws `text` with its baseline starting at `origin`, in the painter's
+    // pen; the same glyphs at the same places as QPainter::drawText, shaped
+    // once per text.
+    void drawText(QPainter& painter, QPoint origin, const QString& text) const;
 
 private:
     const QFontMetrics& metrics() const;
@@ -52,6 +59,7 @@ private:
     mutable std::optional<QFont> font_;
     mutable std::optional<QFontMetrics> metrics_;
     mutable QHash<QString, int> widths_;
+    mutable QHash<QString, QList<QGlyphRun>> glyphs_;
 };
 
 }  // namespace morvane
