@@ -159,7 +159,16 @@ void Chart::effectiveRange(const ChartAxis& axis, double& minimum, double& maxim
     maximum = std::max(minimum, maximum);
 }
 
-ChartLayout Chart::layOut() const
+const ChartLayout& Chart::layOut() const
+{
+    if (!currentLayout_ || currentLayoutSize_ != size()) {
+        currentLayout_ = computeLayout();
+        currentLayoutSize_ = size();
+    }
+    return *currentLayout_;
+}
+
+ChartLayout Chart::computeLayout() const
 {
     ChartLayout layout;
     layout.bounds = {0, 0, width(), height()};
@@ -246,6 +255,7 @@ void Chart::draw(QPainter& painter)
 
 void Chart::invalidate()
 {
+    currentLayout_.reset();
     needsFullRedraw_ = true;
     update();
 }

@@ -27,6 +27,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace morvane {
@@ -105,8 +106,9 @@ public:
     // all zero before.
     ChartRect chartBounds() const { return bounds_; }
     ChartRect plotRect() const { return plot_; }
-    // The layout a full redraw would make now, worked out without painting.
-    ChartLayout layOut() const;
+    // The layout a full redraw would make now, worked out without painting
+    // and kept until the chart changes or is resized.
+    const ChartLayout& layOut() const;
     // The value-to-pixel map the axis at `index` of the axes list would get
     // from a full redraw now: on the soil charts' depth axis depth 0 is row
     // 40 and depth 600 row 385, before the chart is first painted too.
@@ -146,6 +148,7 @@ private:
     void removeAllSeriesWhere(const std::function<bool(const ChartSeries*)>& matches);
     void detach(ChartSeries* series);
     QColor freePaletteColor() const;
+    ChartLayout computeLayout() const;
     void effectiveRange(const ChartAxis& axis, double& minimum, double& maximum) const;
     void applyLayout(const ChartLayout& layout);
     void drawSeries(QPainter& painter) const;
@@ -162,6 +165,8 @@ private:
     ChartRect plot_;
     bool needsFullRedraw_ = true;
     QPixmap cache_;
+    mutable std::optional<ChartLayout> currentLayout_;
+    mutable QSize currentLayoutSize_;
 };
 
 }  // namespace morvane
