@@ -24,7 +24,7 @@ std::uint64_t roundedScaled(Extended magnitude, int decimalExponent)
     // The scaled value is below 10^19, so it fits an unsigned 64-bit integer.
     // Rounded to nearest, ties to even.
     const Extended scaled = scaleByPowerOfTen(magnitude, kMaxDecimalDigits - decimalExponent);
-    return static_cast<std::uint64_t>(roundToIntegral(scaled));
+    return roundToUnsigned(scaled);
 }
 
 // The 18 significant digits of a finite, normal, non-zero magnitude as an
@@ -39,7 +39,7 @@ std::uint64_t workingDigits(Extended magnitude, int& decimalExponent)
         working = roundedScaled(magnitude, decimalExponent);
     }
     if (working >= kTenTo18) {
-        working = static_cast<std::uint64_t>(roundToIntegral(static_cast<Extended>(working) / 10));
+        working = roundToUnsigned(static_cast<Extended>(working) / 10);
         ++decimalExponent;
     }
     return working;
@@ -96,14 +96,17 @@ DecimalDigits toDecimalDigits(Extended value, int precision, int decimals)
 
     int exponent = 0;
     const std::uint64_t working = workingDigits(magnitude(value), exponent);
-    // Two independent 9-digit halves in 32-bit arithmetic: much faster than
-    // eighteen 64-bit divisions in a row.
-    writeNineDigits(result.digits, static_cast<std::uint32_t>(working / kTenTo9));
-    writeNineDigits(result.digits + 9, static_cast<std::uint32_t>(working % kTenTo9));
-
     const long long wanted = static_cast<long long>(exponent) + decimals;
     if (wanted < 0) return result;
     const int keep = static_cast<int>(std::min<long long>(wanted, precision));
+
+    // Two independent 9-digit halves in 32-bit arithmetic: much faster than
+    // eighteen 64-bit divisions in a row. Rounding reads the digits up to
+    // position `keep`, so the second half is written only when it gets there
+    // (most results of the model have fewer than nine digits).
+    writeNineDigits(result.digits, static_cast<std::uint32_t>(working / kTenTo9));
+    if (keep >= 9)
+        writeNineDigits(result.digits + 9, static_cast<std::uint32_t>(working % kTenTo9));
     int count = keep >= kMaxDecimalDigits ? kMaxDecimalDigits
                                            : roundDigitsAt(result.digits, keep, exponent);
     while (count > 0 && result.digits[count - 1] == '0') --count;
