@@ -46,8 +46,7 @@ double ChartAxis::labelStep(const AxisScale& scale) const
                              labelsFont_.textWidth(labelText(scale.maximum)));
     else
         labelSize = labelsFont_.textHeight();
-    return morvane::labelStep(scale.range, scale.axisSize, labelSize, labelsSeparation_,
-                                  increment_);
+    return morvane::labelStep(scale.range, scale.axisSize, labelSize, labelsSeparation_);
 }
 
 int ChartAxis::widestLabelWidth(const AxisScale& scale) const

@@ -54,26 +54,12 @@ bool Chart::isAxisVisible(const ChartAxis& axis) const
 
 // --- series ---
 
-QColor Chart::freePaletteColor() const
-{
-    for (QColor candidate : colours::seriesPalette) {
-        const bool used = std::any_of(series_.begin(), series_.end(), [&](const ChartSeries* s) {
-            return s->seriesColor() == candidate;
-        });
-        if (!used)
-            return candidate;
-    }
-    return colours::seriesPalette[series_.size() % colours::seriesPalette.size()];
-}
-
 void Chart::addSeries(ChartSeries* series)
 {
     if (!series || series->parentChart_ == this)
         return;
     if (series->parentChart_)
         series->parentChart_->removeSeries(series);
-    if (series->seriesColor() == QColor())
-        series->setSeriesColor(freePaletteColor());
     series_.push_back(series);
     series->parentChart_ = this;
     series->onChange = [this] { invalidate(); };
@@ -97,15 +83,8 @@ void Chart::removeSeries(ChartSeries* series)
 
 void Chart::removeAllSeries()
 {
-    removeAllSeriesWhere([](const ChartSeries*) { return true; });
-}
-
-void Chart::removeAllSeriesWhere(const std::function<bool(const ChartSeries*)>& matches)
-{
-    const std::vector<ChartSeries*> snapshot = series_;
-    for (ChartSeries* series : snapshot) {
-        if (!matches(series))
-            continue;
+    while (!series_.empty()) {
+        ChartSeries* series = series_.front();
         detach(series);
         delete series;
     }
@@ -126,39 +105,6 @@ ColorLine& Chart::addColorLine()
 
 // --- layout ---
 
-void Chart::effectiveRange(const ChartAxis& axis, double& minimum, double& maximum) const
-{
-    minimum = axis.minimum();
-    maximum = axis.maximum();
-    const bool autoMin = axis.automatic() || axis.automaticMinimum();
-    const bool autoMax = axis.automatic() || axis.automaticMaximum();
-    if (autoMin || autoMax) {
-        bool found = false;
-        double low = 0;
-        double high = 0;
-        for (const ChartSeries* series : series_) {
-            double seriesLow = 0;
-            double seriesHigh = 0;
-            if (!series->isActive() || !series->usesAxis(axis))
-                continue;
-            const bool has = axis.horizontal() ? series->xExtent(seriesLow, seriesHigh)
-                                               : series->yExtent(seriesLow, seriesHigh);
-            if (!has)
-                continue;
-            low = found ? std::min(low, seriesLow) : seriesLow;
-            high = found ? std::max(high, seriesHigh) : seriesHigh;
-            found = true;
-        }
-        if (found && std::isfinite(low) && std::isfinite(high)) {
-            if (autoMin)
-                minimum = low;
-            if (autoMax)
-                maximum = high;
-        }
-    }
-    maximum = std::max(minimum, maximum);
-}
-
 const ChartLayout& Chart::layOut() const
 {
     if (!currentLayout_ || currentLayoutSize_ != size()) {
@@ -176,14 +122,9 @@ ChartLayout Chart::computeLayout() const
 
     // Each axis measures its labels on its scale over the plot rectangle
     // before any axis takes room, then takes its room in list order.
-    std::array<double, AxisCount> minimums{};
-    std::array<double, AxisCount> maximums{};
     ChartRect working = margins;
-    for (std::size_t i = 0; i < axes_.size(); ++i) {
-        const ChartAxis& axis = *axes_[i];
-        effectiveRange(axis, minimums[i], maximums[i]);
-        layout.axes[i].scale = axis.scaleOn(minimums[i], maximums[i], margins);
-    }
+    for (std::size_t i = 0; i < axes_.size(); ++i)
+        layout.axes[i].scale = axes_[i]->scaleOn(margins);
     for (std::size_t i = 0; i < axes_.size(); ++i) {
         if (!isAxisVisible(*axes_[i]))
             continue;
@@ -194,7 +135,7 @@ ChartLayout Chart::computeLayout() const
     }
     layout.plot = normalizePlotRect(working, width(), height());
     for (std::size_t i = 0; i < axes_.size(); ++i)
-        layout.axes[i].scale = axes_[i]->scaleOn(minimums[i], maximums[i], layout.plot);
+        layout.axes[i].scale = axes_[i]->scaleOn(layout.plot);
     return layout;
 }
 

@@ -25,7 +25,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -80,20 +79,13 @@ public:
     bool isAxisVisible(const ChartAxis& axis) const;
 
     // --- series (drawn in list order) ---
-    // Appends the series (taking it from another chart first); a series
-    // without a colour gets the first unused palette colour. Nothing happens
-    // when it is already in this chart.
+    // Appends the series (taking it from another chart first). Nothing
+    // happens when it is already in this chart.
     void addSeries(ChartSeries* series);
     // Detaches the series without freeing it.
     void removeSeries(ChartSeries* series);
     // Detaches and frees every series, in list order.
     void removeAllSeries();
-    // Detaches and frees the series of class T only.
-    template <class T>
-    void removeAllSeries()
-    {
-        removeAllSeriesWhere([](const ChartSeries* s) { return dynamic_cast<const T*>(s); });
-    }
     int seriesCount() const { return static_cast<int>(series_.size()); }
     ChartSeries* series(int index) const { return series_.at(static_cast<std::size_t>(index)); }
     bool hasActiveSeries() const;
@@ -145,11 +137,8 @@ private:
         field = value;
         invalidate();
     }
-    void removeAllSeriesWhere(const std::function<bool(const ChartSeries*)>& matches);
     void detach(ChartSeries* series);
-    QColor freePaletteColor() const;
     ChartLayout computeLayout() const;
-    void effectiveRange(const ChartAxis& axis, double& minimum, double& maximum) const;
     void applyLayout(const ChartLayout& layout);
     void drawSeries(QPainter& painter) const;
     void drawAxes(QPainter& painter);

@@ -3,7 +3,6 @@
 #include "chart.h"
 #include "pen_painter.h"
 
-#include <cmath>
 
 namespace morvane {
 
@@ -17,27 +16,6 @@ ChartAxis* ColorLine::axis() const
     if (axisID_ < 0 || axisID_ >= Chart::AxisCount)
         return nullptr;
     return &parentChart().axes(axisID_);
-}
-
-void ColorLine::setAxis(const ChartAxis* axis)
-{
-    if (!axis) {
-        setAxisId(-1);
-        return;
-    }
-    for (int id = 0; id < Chart::AxisCount; ++id)
-        if (&parentChart().axes(id) == axis) {
-            setAxisId(id);
-            return;
-        }
-    throw ChartException("Color line axis must belong to the line's chart");
-}
-
-void ColorLine::setValue(double value)
-{
-    if (!std::isfinite(value))
-        throw ChartException("Color line Value must be a finite number");
-    assign(value_, value);
 }
 
 void ColorLine::draw(QPainter& painter, const ChartRect& plot) const

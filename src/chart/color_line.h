@@ -29,13 +29,10 @@ public:
     int axisId() const { return axisID_; }
     void setAxisId(int id) { assign(axisID_, id); }
     ChartAxis* axis() const;
-    // Sets axisId to the axis's index in its chart; an axis of another chart
-    // is refused.
-    void setAxis(const ChartAxis* axis);
 
-    // axis units. Not a number or infinite is refused with ChartException.
+    // axis units
     double value() const { return value_; }
-    void setValue(double value);
+    void setValue(double value) { assign(value_, value); }
     ChartPen& pen() { return pen_; }
     const ChartPen& pen() const { return pen_; }
 

@@ -114,8 +114,8 @@ void SoilProfileView::rebuildBand(const SoilDepths& depths)
     auto* band = new AreaSeries(chart_);
     chart_->addSeries(band);
     const double bottom = depths.maxDetectionDepth.value();
-    band->addPoint(0, bottom, QString(), colours::blue);
-    band->addPoint(10, bottom, QString(), colours::blue);
+    band->addPoint(0, bottom, colours::blue);
+    band->addPoint(10, bottom, colours::blue);
     band->setUseYOrigin(true);
     band->setTitle(bandTitle_);
 }

@@ -139,7 +139,7 @@ TEST(AxisScale, nextLabelStep)
 TEST(AxisScale, LabelStepOfTheDepthAxis)
 {
     for (int labelHeight = 11; labelHeight <= 27; ++labelHeight)
-        EXPECT_EQ(labelStep(600, 345, labelHeight, 10, 0), 50) << labelHeight;
+        EXPECT_EQ(labelStep(600, 345, labelHeight, 10), 50) << labelHeight;
 }
 
 TEST(AxisScale, LabelStepEdges)
@@ -149,23 +149,20 @@ TEST(AxisScale, LabelStepEdges)
         int axisSize;
         int labelSize;
         int separation;
-        double increment;
         double step;
     };
     const Row table[] = {
-        {600, 345, 0, 10, 0, 500},      // no label size: room for one label
-        {600, 0, 13, 10, 0, 1e-12},     // no room at all
-        {1, 345, 13, 10, 0, 1},         // a range of one starts, and stays, at 1
-        {0.5, 345, 13, 10, 0, 0.02},    // a range below one starts at 1e-12
-        {600, 345, 13, 10, 100, 100},   // a fixed increment that already fits
-        {600, 345, 13, 10, 7, 50},      // an increment that does not fit grows
-        {600, 345, 13, -1, 0, 1},       // negative separation: the step never grows
-        {1e6, 345, 13, 10, 0, 50000},
-        {1e300, 345, 13, 10, 0, 5e298},
+        {600, 345, 0, 10, 500},      // no label size: room for one label
+        {600, 0, 13, 10, 1e-12},     // no room at all
+        {1, 345, 13, 10, 1},         // a range of one starts, and stays, at 1
+        {0.5, 345, 13, 10, 0.02},    // a range below one starts at 1e-12
+        {600, 345, 13, -1, 1},       // negative separation: the step never grows
+        {1e6, 345, 13, 10, 50000},
+        {1e300, 345, 13, 10, 5e298},
     };
     for (const Row& row : table) {
         const double step =
-            labelStep(row.range, row.axisSize, row.labelSize, row.separation, row.increment);
+            labelStep(row.range, row.axisSize, row.labelSize, row.separation);
         EXPECT_NEAR(step, row.step, row.step * 1e-9) << row.range << " " << row.axisSize;
     }
 }

@@ -1,6 +1,6 @@
-// Chart layout by numbers: the plot rectangle, the depth axis conversions
-// after a full redraw, the label step and tick list, axis visibility, and
-// the checks of the axis setters.
+// Chart layout by numbers: the plot rectangle in the bundled face, the depth
+// axis conversions after a full redraw and before one, the label step and
+// tick list, axis visibility, and which setters ask for a redraw.
 
 #include "soil_chart_fixture.h"
 #include "text_metrics.h"
@@ -9,7 +9,6 @@
 
 #include <QFontInfo>
 
-#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -70,11 +69,10 @@ TEST(ChartLayout, ConversionsAreZeroUntilLaidOut)
 {
     Chart chart;
     setUpSoilChart(chart);
-    AreaSeries* band = test::addBand(chart, 277.8, colours::blue);
+    test::addBand(chart, 277.8, colours::blue);
     for (double value : {0.0, 165.0, 600.0, -12.5})
         EXPECT_EQ(chart.leftAxis().pixelOf(value), 0) << value;
     EXPECT_EQ(chart.leftAxis().pixelLengthOf(25), 0);
-    EXPECT_EQ(band->yPixelOf(165), 0);
 
     // The map worked out from the geometry has the display's numbers
     // already, and asking for it paints nothing and keeps the chart marked
@@ -132,70 +130,6 @@ TEST(ChartLayout, VisibleTopAndRightAxesTakeRoom)
     EXPECT_EQ(withoutSeries.left, withSeries.left);
 }
 
-TEST(ChartAxis, MinimumAndMaximumChecks)
-{
-    struct Row {
-        const char* name;
-        void (*apply)(ChartAxis&);
-        const char* message;
-    };
-    const Row table[] = {
-        {"minimum above maximum", [](ChartAxis& a) { a.setMinimum(700); },
-         "Axis Minimum Value must be <= Maximum"},
-        {"maximum below minimum", [](ChartAxis& a) { a.setMaximum(-1); },
-         "Axis Maximum Value must be >= Minimum"},
-        {"crossed pair", [](ChartAxis& a) { a.setMinMax(5, 4); },
-         "Axis Minimum Value must be <= Maximum"},
-        {"NaN minimum", [](ChartAxis& a) { a.setMinimum(std::numeric_limits<double>::quiet_NaN()); },
-         "Axis Minimum Value must be a finite number"},
-        {"infinite maximum",
-         [](ChartAxis& a) { a.setMaximum(std::numeric_limits<double>::infinity()); },
-         "Axis Maximum Value must be a finite number"},
-        {"infinite pair end",
-         [](ChartAxis& a) { a.setMinMax(0, -std::numeric_limits<double>::infinity()); },
-         "Axis Maximum Value must be a finite number"},
-        {"NaN increment",
-         [](ChartAxis& a) { a.setIncrement(std::numeric_limits<double>::quiet_NaN()); },
-         "Axis Increment must be a finite number"},
-    };
-    for (const Row& row : table) {
-        Chart chart;
-        setUpSoilChart(chart);
-        ChartAxis& axis = chart.leftAxis();
-        try {
-            row.apply(axis);
-            ADD_FAILURE() << row.name << ": no error";
-        } catch (const ChartException& error) {
-            EXPECT_STREQ(error.what(), row.message) << row.name;
-        }
-        EXPECT_EQ(axis.minimum(), 0) << row.name;
-        EXPECT_EQ(axis.maximum(), 600) << row.name;
-        EXPECT_EQ(axis.increment(), 0) << row.name;
-    }
-}
-
-TEST(ChartAxis, RangeMovesInTheSafeOrder)
-{
-    ChartAxis axis(AxisPlace::Left);
-    axis.setMaximum(600);
-    axis.setMinimum(600);  // equal ends are allowed
-    axis.setMinMax(1000, 2000);
-    EXPECT_EQ(axis.minimum(), 1000);
-    EXPECT_EQ(axis.maximum(), 2000);
-}
-
-TEST(ChartAxis, AutomaticAxisFollowsActiveSeries)
-{
-    Chart chart;
-    chart.resize(137, 401);
-    AreaSeries* series = test::addBand(chart, 300, colours::blue);
-    series->setYOrigin(-50);
-    const ChartLayout layout = chart.layOut();
-    EXPECT_EQ(layout.axes[Chart::LeftAxisIndex].scale.minimum, -50);
-    EXPECT_EQ(layout.axes[Chart::LeftAxisIndex].scale.maximum, 300);
-    EXPECT_EQ(layout.axes[Chart::BottomAxisIndex].scale.maximum, 10);
-}
-
 TEST(ChartProperties, SettersMarkForRedrawOnlyOnChange)
 {
     Chart chart;
@@ -240,24 +174,6 @@ TEST(ChartProperties, SettersMarkForRedrawOnlyOnChange)
     chart.redrawCache();
     band->addPoint(5, 100);
     EXPECT_TRUE(chart.needsFullRedraw()) << "adding a point";
-}
-
-TEST(ColorLineTool, RefusesValuesThatAreNotNumbers)
-{
-    Chart chart;
-    ColorLine& line = test::addDepthLine(chart, 500, colours::yellow, 3);
-    for (double bad : {std::numeric_limits<double>::quiet_NaN(),
-                       std::numeric_limits<double>::infinity()}) {
-        EXPECT_THROW(line.setValue(bad), ChartException);
-        EXPECT_EQ(line.value(), 500);
-    }
-    EXPECT_EQ(line.axis(), &chart.leftAxis());
-    line.setAxisId(7);
-    EXPECT_EQ(line.axis(), nullptr);
-    Chart other;
-    EXPECT_THROW(line.setAxis(&other.leftAxis()), ChartException);
-    line.setAxis(&chart.bottomAxis());
-    EXPECT_EQ(line.axisId(), Chart::BottomAxisIndex);
 }
 
 }  // namespace

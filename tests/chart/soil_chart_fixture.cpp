@@ -11,12 +11,10 @@ void setUpSoilChart(Chart& chart)
     chart.setMarginTop(10);
 
     ChartAxis& bottom = chart.bottomAxis();
-    bottom.setAutomatic(false);
     bottom.setMinMax(0, 1);
     bottom.setVisible(false);
 
     ChartAxis& depth = chart.leftAxis();
-    depth.setAutomatic(false);
     depth.setMinMax(0, 600);
     depth.setInverted(true);
     depth.title().setCaption(u"Soil Depth (mm)"_s);
@@ -28,8 +26,8 @@ AreaSeries* addBand(Chart& chart, double depth, QColor color)
 {
     auto* series = new AreaSeries(&chart);
     chart.addSeries(series);
-    series->addPoint(0, depth, QString(), color);
-    series->addPoint(10, depth, QString(), color);
+    series->addPoint(0, depth, color);
+    series->addPoint(10, depth, color);
     series->setUseYOrigin(true);
     series->setYOrigin(0);
     return series;
