@@ -17,9 +17,9 @@ Chart::Chart(QWidget* parent) : QWidget(parent)
                                           AxisPlace::Right, AxisPlace::Depth};
     for (int i = 0; i < AxisCount; ++i) {
         axes_[static_cast<std::size_t>(i)] = std::make_unique<ChartAxis>(places[i]);
-        axes_[static_cast<std::size_t>(i)]->onChange = [this] { invalidate(); };
+        axes_[static_cast<std::size_t>(i)]->onChange = [this] { invalidateBackground(); };
     }
-    backWall_.onChange = [this] { invalidate(); };
+    backWall_.onChange = [this] { invalidateBackground(); };
     // The picture covers the whole panel, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(400, 250);
@@ -32,8 +32,19 @@ Chart::~Chart()
         detach(series_.front());
 }
 
-void Chart::setColor(QColor color) { setProperty(color_, color); }
-void Chart::setMarginTop(int percent) { setProperty(margins_.top, percent); }
+void Chart::setColor(QColor color)
+{
+    if (color != color_)
+        backgroundStale_ = true;
+    setProperty(color_, color);
+}
+
+void Chart::setMarginTop(int percent)
+{
+    if (percent != margins_.top)
+        backgroundStale_ = true;
+    setProperty(margins_.top, percent);
+}
 
 bool Chart::hasActiveSeries() const
 {
@@ -174,24 +185,72 @@ void Chart::drawSeries(QPainter& painter) const
     }
 }
 
-void Chart::draw(QPainter& painter)
+// The panel, the back wall and the axes: what lies under the series and
+// the colour lines.
+void Chart::drawBackground(QPainter& painter)
+{
+    painter.fillRect(rect(), color_);
+    backWall_.draw(painter, plot_);
+    drawAxes(painter);
+}
+
+void Chart::drawForeground(QPainter& painter) const
+{
+    drawSeries(painter);
+    for (const auto& line : colorLines_)
+        if (line->isActive())
+            line->draw(painter, plot_);
+}
+
+namespace {
+
+void beginPicture(QPainter& painter)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setBackgroundMode(Qt::TransparentMode);
+}
 
+}  // namespace
+
+void Chart::draw(QPainter& painter)
+{
+    beginPicture(painter);
     applyLayout(layOut());
-    painter.fillRect(rect(), color_);
-    backWall_.draw(painter, plot_);
-    drawAxes(painter);
-    drawSeries(painter);
-    for (const auto& line : colorLines_)
-        if (line->isActive())
-            line->draw(painter, plot_);
-
+    drawBackground(painter);
+    drawForeground(painter);
     painter.restore();
     emit redrawn();
+}
+
+Chart::BackgroundKey Chart::backgroundKey(QSize physical, qreal ratio) const
+{
+    BackgroundKey key{physical, ratio, plot_, {}};
+    for (std::size_t i = 0; i < axes_.size(); ++i)
+        key.visibleAxes[i] = isAxisVisible(*axes_[i]);
+    return key;
+}
+
+void Chart::refreshBackground(QSize physical, qreal ratio)
+{
+    const BackgroundKey key = backgroundKey(physical, ratio);
+    if (!backgroundStale_ && key == backgroundKey_ && !background_.isNull())
+        return;
+    background_ = QPixmap(physical);
+    background_.setDevicePixelRatio(ratio);
+    QPainter painter(&background_);
+    beginPicture(painter);
+    drawBackground(painter);
+    painter.restore();
+    backgroundKey_ = key;
+    backgroundStale_ = false;
+}
+
+void Chart::invalidateBackground()
+{
+    backgroundStale_ = true;
+    invalidate();
 }
 
 void Chart::invalidate()
@@ -208,11 +267,18 @@ void Chart::redrawCache()
     needsFullRedraw_ = false;
     const qreal ratio = devicePixelRatioF();
     const QSize physical(qRound(width() * ratio), qRound(height() * ratio));
-    if (cache_.size() != physical)
-        cache_ = QPixmap(physical);
-    cache_.setDevicePixelRatio(ratio);
+    applyLayout(layOut());
+    // The panel, wall and axes change far less often than the series and
+    // lines over them: they are kept as a picture of their own, and a full
+    // redraw starts from a copy of it (the same pixels draw() paints).
+    refreshBackground(physical, ratio);
+    cache_ = background_;
     QPainter painter(&cache_);
-    draw(painter);
+    beginPicture(painter);
+    drawForeground(painter);
+    painter.restore();
+    painter.end();
+    emit redrawn();
 }
 
 QImage Chart::renderToImage()

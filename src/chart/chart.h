@@ -142,6 +142,22 @@ private:
     void applyLayout(const ChartLayout& layout);
     void drawSeries(QPainter& painter) const;
     void drawAxes(QPainter& painter);
+    void drawBackground(QPainter& painter);
+    void drawForeground(QPainter& painter) const;
+
+    // What the background picture was drawn for, besides the properties of
+    // the chart, its axes and its wall (whose changes mark it stale): the
+    // series decide which axes show and so where the plot lies.
+    struct BackgroundKey {
+        QSize physical;
+        qreal ratio = 0;
+        ChartRect plot;
+        std::array<bool, AxisCount> visibleAxes{};
+        friend bool operator==(const BackgroundKey&, const BackgroundKey&) = default;
+    };
+    BackgroundKey backgroundKey(QSize physical, qreal ratio) const;
+    void refreshBackground(QSize physical, qreal ratio);
+    void invalidateBackground();
 
     QColor color_ = colours::buttonFace;
     ChartMargins margins_;
@@ -154,6 +170,9 @@ private:
     ChartRect plot_;
     bool needsFullRedraw_ = true;
     QPixmap cache_;
+    QPixmap background_;
+    BackgroundKey backgroundKey_;
+    bool backgroundStale_ = true;
     mutable std::optional<ChartLayout> currentLayout_;
     mutable QSize currentLayoutSize_;
 };
