@@ -9,32 +9,18 @@ namespace morvane {
 
 AreaSeries::AreaSeries(QObject* owner) : ChartSeries(owner)
 {
-    for (ChartObject* part : std::initializer_list<ChartObject*>{&areaBrush_, &areaLinesPen_,
-                                                                    &linePen_})
+    for (ChartObject* part : std::initializer_list<ChartObject*>{&areaLinesPen_, &linePen_})
         part->onChange = [this] { changed(); };
-}
-
-bool AreaSeries::yExtent(double& minimum, double& maximum) const
-{
-    if (!ChartSeries::yExtent(minimum, maximum))
-        return false;
-    if (useYOrigin_) {
-        minimum = std::min(minimum, yOrigin_);
-        maximum = std::max(maximum, yOrigin_);
-    }
-    return true;
 }
 
 void AreaSeries::drawSegment(QPainter& painter, int index, QPoint top0, QPoint top1, int base0,
                               int base1) const
 {
-    const QColor ownColour = pointColor(index);
-    const QColor fill =
-        (areaColor_ != QColor() && !colorEachPoint()) ? areaColor_ : ownColour;
+    const QColor fill = pointColor(index);
     const QPolygon polygon({QPoint(top0.x(), base0), top0, top1, QPoint(top1.x(), base1)});
     const bool rectangle = top0.y() == top1.y() && base0 == base1;
 
-    if (drawArea_ && areaBrush_.style() != Qt::NoBrush && fill != colours::none) {
+    if (fill != colours::none) {
         if (rectangle) {
             // Both corners included, like the outline drawn over it.
             painter.fillRect(QRect(QPoint(std::min(top0.x(), top1.x()), std::min(top0.y(), base0)),
@@ -48,9 +34,8 @@ void AreaSeries::drawSegment(QPainter& painter, int index, QPoint top0, QPoint t
             painter.restore();
         }
     }
-    if (drawArea_)
-        drawPenPolygonOutline(painter, areaLinesPen_, polygon, ownColour);
-    drawPenLine(painter, linePen_, top0, top1, ownColour);
+    drawPenPolygonOutline(painter, areaLinesPen_, polygon, fill);
+    drawPenLine(painter, linePen_, top0, top1, fill);
 }
 
 void AreaSeries::draw(QPainter& painter, const ChartRect& plot) const

@@ -1,11 +1,10 @@
 #pragma once
 // A series drawn as a filled band: between two neighbouring points the
 // polygon (x0, base0), (x0, y0), (x1, y1), (x1, base1) is filled with the
-// point's colour and outlined with areaLinesPen, and linePen draws the top
+// right point's colour and outlined with areaLinesPen, and linePen draws the top
 // edge. The base is the pixel of YOrigin when useYOrigin is set, else the
 // far end of the vertical axis.
 
-#include "chart_brush.h"
 #include "chart_pen.h"
 #include "chart_series.h"
 
@@ -15,24 +14,15 @@ class AreaSeries : public ChartSeries {
 public:
     explicit AreaSeries(QObject* owner = nullptr);
 
-    // Fill colour for every segment when valid (and colorEachPoint
-    // is off); otherwise each segment takes the colour of its right point.
-    QColor areaColor() const { return areaColor_; }
-    ChartBrush& areaChartBrush() { return areaBrush_; }
-    const ChartBrush& areaChartBrush() const { return areaBrush_; }
     // Outline of each filled segment; an invalid pen colour draws the point colour.
     ChartPen& areaLinesPen() { return areaLinesPen_; }
     const ChartPen& areaLinesPen() const { return areaLinesPen_; }
     ChartPen& linePen() { return linePen_; }
     const ChartPen& linePen() const { return linePen_; }
-    bool drawArea() const { return drawArea_; }
     bool useYOrigin() const { return useYOrigin_; }
     void setUseYOrigin(bool value) { assign(useYOrigin_, value); }
     double yOrigin() const { return yOrigin_; }
     void setYOrigin(double value) { assign(yOrigin_, value); }
-
-    // The origin counts as a value when it is in use.
-    bool yExtent(double& minimum, double& maximum) const override;
 
     // draws the points that fall in the horizontal range of the plot, plus
     // one beyond each edge so the bands reach the edges.
@@ -42,11 +32,8 @@ private:
     void drawSegment(QPainter& painter, int index, QPoint top0, QPoint top1, int base0,
                      int base1) const;
 
-    QColor areaColor_ = QColor();
-    ChartBrush areaBrush_;
     ChartPen areaLinesPen_;
     ChartPen linePen_;
-    bool drawArea_ = true;
     bool useYOrigin_ = false;
     double yOrigin_ = 0;
 };

@@ -1,7 +1,6 @@
 // How an axis takes room from the plot rectangle and measures its labels.
 
 #include "chart_axis.h"
-#include "text_metrics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,34 +38,32 @@ double measuredLabelValue(double value, double step, bool roundFirstLabel)
 
 }  // namespace
 
-double ChartAxis::labelStep() const
+double ChartAxis::labelStep(const AxisScale& scale) const
 {
-    const AxisScale& scale = layout_.scale;
     int labelSize = 0;
     if (horizontal())
-        labelSize = std::max(textWidth(labelsFont_.toQFont(), labelText(scale.minimum)),
-                             textWidth(labelsFont_.toQFont(), labelText(scale.maximum)));
+        labelSize = std::max(labelsFont_.textWidth(labelText(scale.minimum)),
+                             labelsFont_.textWidth(labelText(scale.maximum)));
     else
-        labelSize = textHeight(labelsFont_.toQFont());
-    return morvane::labelStep(scale.range, scale.axisSize, labelSize, labelsSeparation_,
-                                  increment_);
+        labelSize = labelsFont_.textHeight();
+    return morvane::labelStep(scale.range, scale.axisSize, labelSize, labelsSeparation_);
 }
 
-int ChartAxis::widestLabelWidth() const
+int ChartAxis::widestLabelWidth(const AxisScale& scale) const
 {
-    const double step = labelStep();
-    const QFont font = labelsFont_.toQFont();
-    const double first = measuredLabelValue(layout_.scale.minimum, step, roundFirstLabel_);
-    const double last = measuredLabelValue(layout_.scale.maximum, step, roundFirstLabel_);
-    return std::max(textWidth(font, labelText(first)), textWidth(font, labelText(last))) +
-           textWidth(font, u" "_s);
+    const double step = labelStep(scale);
+    const double first = measuredLabelValue(scale.minimum, step, roundFirstLabel_);
+    const double last = measuredLabelValue(scale.maximum, step, roundFirstLabel_);
+    return std::max(labelsFont_.textWidth(labelText(first)),
+                    labelsFont_.textWidth(labelText(last))) +
+           labelsFont_.textWidth(u" "_s);
 }
 
-int ChartAxis::labelExtent() const
+int ChartAxis::labelExtent(const AxisScale& scale) const
 {
     if (labelsSize_ != 0)
         return labelsSize_;
-    return horizontal() ? textHeight(labelsFont_.toQFont()) : widestLabelWidth();
+    return horizontal() ? labelsFont_.textHeight() : widestLabelWidth(scale);
 }
 
 int ChartAxis::tickRoom() const
@@ -81,7 +78,8 @@ int ChartAxis::tickRoom() const
     return room;
 }
 
-ChartRect ChartAxis::reduceRect(const ChartRect& rect)
+ChartRect ChartAxis::reduceRect(const ChartRect& rect, const AxisScale& scale,
+                                AxisColumns& columns) const
 {
     ChartRect reduced = rect;
     const int start = takeRoom(reduced, place_, 0);
@@ -89,25 +87,25 @@ ChartRect ChartAxis::reduceRect(const ChartRect& rect)
     if (title_.shows()) {
         int room = titleSize_;
         if (room == 0) {
-            const QFont font = title_.font().toQFont();
+            const ChartFont& font = title_.font();
             const int angle = ((title_.angle() % 360) + 360) % 360;
             const bool acrossAxis = horizontal() ? (angle == 0 || angle == 180)
                                                  : (angle == 90 || angle == 270);
-            room = acrossAxis ? textHeight(font) : textWidth(font, title_.caption());
+            room = acrossAxis ? font.textHeight() : font.textWidth(title_.caption());
         }
         titleEdge = takeRoom(reduced, place_, room);
     }
     int labelEdge = titleEdge;
     if (labels_)
-        labelEdge = takeRoom(reduced, place_, labelExtent());
+        labelEdge = takeRoom(reduced, place_, labelExtent(scale));
     takeRoom(reduced, place_, tickRoom());
 
     const int across = horizontal() ? rect.height() : rect.width();
     const int shift = static_cast<int>(
         roundHalfEven(static_cast<long double>(across) * positionPercent_ / 100));
     const bool towardLarger = place_ == AxisPlace::Left || place_ == AxisPlace::Top;
-    layout_.titleEdge = titleEdge + (towardLarger ? shift : -shift);
-    layout_.labelEdge = labelEdge + (towardLarger ? shift : -shift);
+    columns.titleEdge = titleEdge + (towardLarger ? shift : -shift);
+    columns.labelEdge = labelEdge + (towardLarger ? shift : -shift);
     return reduced;
 }
 

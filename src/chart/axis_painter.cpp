@@ -1,7 +1,6 @@
 #include "axis_painter.h"
 
 #include "pen_painter.h"
-#include "text_metrics.h"
 
 namespace morvane {
 
@@ -41,10 +40,7 @@ AxisFrame frameOf(const ChartAxis& axis, const ChartRect& plot)
 
 void drawText(QPainter& painter, const ChartFont& font, QPoint topLeft, const QString& text)
 {
-    const QFont qfont = font.toQFont();
-    painter.setFont(qfont);
-    painter.setPen(font.color());
-    painter.drawText(QPoint(topLeft.x(), topLeft.y() + textAscent(qfont)), text);
+    font.drawText(painter, QPoint(topLeft.x(), topLeft.y() + font.textAscent()), text);
 }
 
 void drawTitle(QPainter& painter, const ChartAxis& axis)
@@ -52,9 +48,9 @@ void drawTitle(QPainter& painter, const ChartAxis& axis)
     const AxisTitle& title = axis.title();
     if (!title.shows())
         return;
-    const QFont font = title.font().toQFont();
-    const int height = textHeight(font);
-    const int width = textWidth(font, title.caption());
+    const ChartFont& font = title.font();
+    const int height = font.textHeight();
+    const int width = font.textWidth(title.caption());
     const int edge = axis.layout().titleEdge;
     const int centre = axis.layout().scale.centerPixel;
     const int angle = ((title.angle() % 360) + 360) % 360;
@@ -62,8 +58,8 @@ void drawTitle(QPainter& painter, const ChartAxis& axis)
                                  axis.place() == AxisPlace::Bottom;
 
     painter.save();
-    painter.setFont(font);
-    painter.setPen(title.font().color());
+    painter.setFont(font.toQFont());
+    painter.setPen(font.color());
     if (!axis.horizontal() && (angle == 90 || angle == 270)) {
         const int cellLeft = outwardIsLarger ? edge : edge - height;
         if (angle == 90) {
@@ -73,13 +69,15 @@ void drawTitle(QPainter& painter, const ChartAxis& axis)
             painter.translate(cellLeft + height, centre - width / 2);
             painter.rotate(90);
         }
-        painter.drawText(QPoint(0, textAscent(font)), title.caption());
+        font.drawText(painter, QPoint(0, font.textAscent()), title.caption());
     } else if (axis.horizontal()) {
         const int top = outwardIsLarger ? edge : edge - height;
-        painter.drawText(QPoint(centre - width / 2, top + textAscent(font)), title.caption());
+        font.drawText(painter, QPoint(centre - width / 2, top + font.textAscent()),
+                      title.caption());
     } else {
         const int left = outwardIsLarger ? edge : edge - width;
-        painter.drawText(QPoint(left, centre - height / 2 + textAscent(font)), title.caption());
+        font.drawText(painter, QPoint(left, centre - height / 2 + font.textAscent()),
+                      title.caption());
     }
     painter.restore();
 }
@@ -105,8 +103,10 @@ void drawLabels(QPainter& painter, ChartAxis& axis)
 {
     AxisLayout& layout = axis.layout();
     const AxisScale& scale = layout.scale;
-    const QFont font = axis.labelsFont().toQFont();
-    const int height = textHeight(font);
+    const ChartFont& font = axis.labelsFont();
+    const int height = font.textHeight();
+    painter.setFont(font.toQFont());
+    painter.setPen(font.color());
     for (double value : axisLabelValues(scale.minimum, scale.maximum, layout.labelStep,
                                         axis.roundFirstLabel())) {
         const int pixel = axis.pixelOf(value);
@@ -117,7 +117,7 @@ void drawLabels(QPainter& painter, ChartAxis& axis)
             continue;
         const QString text = axis.labelText(value);
         drawText(painter, axis.labelsFont(),
-                 labelTopLeft(axis, pixel, textWidth(font, text), height), text);
+                 labelTopLeft(axis, pixel, font.textWidth(text), height), text);
     }
 }
 
@@ -154,7 +154,7 @@ void drawAxis(QPainter& painter, ChartAxis& axis, const ChartRect& plot)
 {
     AxisLayout& layout = axis.layout();
     const AxisFrame frame = frameOf(axis, plot);
-    layout.labelStep = axis.labelStep();
+    layout.labelStep = axis.labelStep(layout.scale);
     layout.axisLinePos = frame.linePos;
     layout.ticks.clear();
 

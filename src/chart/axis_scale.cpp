@@ -72,8 +72,7 @@ double nextLabelStep(double step)
     return 10;
 }
 
-double labelStep(double range, int axisSize, int labelSize, int labelsSeparation,
-                     double increment)
+double labelStep(double range, int axisSize, int labelSize, int labelsSeparation)
 {
     long double maxLabels = 1;
     if (labelSize > 0) {
@@ -86,8 +85,6 @@ double labelStep(double range, int axisSize, int labelSize, int labelsSeparation
         return minLabelStep;
 
     double step = std::fabs(range) >= 1 ? 1 : minLabelStep;
-    if (increment > 0)
-        step = increment;
     if (labelsSeparation >= 0) {
         for (;;) {
             const long double count = roundHalfEven(static_cast<long double>(range) / step);

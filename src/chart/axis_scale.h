@@ -59,12 +59,11 @@ double nextLabelStep(double step);
 // The distance between two value labels. labelSize is the label height on a
 // vertical axis (the width on a horizontal one). at most
 // n = Round(axisSize / (labelSize + Round(labelSize x separation / 100)))
-// labels fit; starting from 1 (1e-12 for a range below 1, or `increment`
-// when positive) the step grows through nextLabelStep while
+// labels fit; starting from 1 (1e-12 for a range below 1) the step grows
+// through nextLabelStep while
 // Round(range / step) > n. The result is at least 1e-12.
 // axis size 345, range 600, label height 11..27, separation 10 -> 50.
-double labelStep(double range, int axisSize, int labelSize, int labelsSeparation,
-                     double increment);
+double labelStep(double range, int axisSize, int labelSize, int labelsSeparation);
 
 // The label values in drawing order, from the top of the range down.
 // With roundFirstLabel the first value is Trunc(maximum / step) x step.

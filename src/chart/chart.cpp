@@ -17,10 +17,9 @@ Chart::Chart(QWidget* parent) : QWidget(parent)
                                           AxisPlace::Right, AxisPlace::Depth};
     for (int i = 0; i < AxisCount; ++i) {
         axes_[static_cast<std::size_t>(i)] = std::make_unique<ChartAxis>(places[i]);
-        axes_[static_cast<std::size_t>(i)]->onChange = [this] { invalidate(); };
+        axes_[static_cast<std::size_t>(i)]->onChange = [this] { invalidateBackground(); };
     }
-    title_.onChange = [this] { invalidate(); };
-    backWall_.onChange = [this] { invalidate(); };
+    backWall_.onChange = [this] { invalidateBackground(); };
     // The picture covers the whole panel, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(400, 250);
@@ -33,11 +32,19 @@ Chart::~Chart()
         detach(series_.front());
 }
 
-void Chart::setColor(QColor color) { setProperty(color_, color); }
-void Chart::setBevelOuter(PanelBevel bevel) { setProperty(bevelOuter_, bevel); }
-void Chart::setBevelInner(PanelBevel bevel) { setProperty(bevelInner_, bevel); }
-void Chart::setMarginTop(int percent) { setProperty(margins_.top, percent); }
-void Chart::setAxisVisible(bool visible) { setProperty(axisVisible_, visible); }
+void Chart::setColor(QColor color)
+{
+    if (color != color_)
+        backgroundStale_ = true;
+    setProperty(color_, color);
+}
+
+void Chart::setMarginTop(int percent)
+{
+    if (percent != margins_.top)
+        backgroundStale_ = true;
+    setProperty(margins_.top, percent);
+}
 
 bool Chart::hasActiveSeries() const
 {
@@ -47,7 +54,7 @@ bool Chart::hasActiveSeries() const
 
 bool Chart::isAxisVisible(const ChartAxis& axis) const
 {
-    if (!axisVisible_ || !axis.isVisible() || axis.isDepthAxis())
+    if (!axis.isVisible() || axis.isDepthAxis())
         return false;
     if (!hasActiveSeries())
         return true;
@@ -58,26 +65,12 @@ bool Chart::isAxisVisible(const ChartAxis& axis) const
 
 // --- series ---
 
-QColor Chart::freePaletteColor() const
-{
-    for (QColor candidate : colours::seriesPalette) {
-        const bool used = std::any_of(series_.begin(), series_.end(), [&](const ChartSeries* s) {
-            return s->seriesColor() == candidate;
-        });
-        if (!used)
-            return candidate;
-    }
-    return colours::seriesPalette[series_.size() % colours::seriesPalette.size()];
-}
-
 void Chart::addSeries(ChartSeries* series)
 {
     if (!series || series->parentChart_ == this)
         return;
     if (series->parentChart_)
         series->parentChart_->removeSeries(series);
-    if (series->seriesColor() == QColor())
-        series->setSeriesColor(freePaletteColor());
     series_.push_back(series);
     series->parentChart_ = this;
     series->onChange = [this] { invalidate(); };
@@ -101,128 +94,76 @@ void Chart::removeSeries(ChartSeries* series)
 
 void Chart::removeAllSeries()
 {
-    removeAllSeriesWhere([](const ChartSeries*) { return true; });
-}
-
-void Chart::removeAllSeriesWhere(const std::function<bool(const ChartSeries*)>& matches)
-{
-    const std::vector<ChartSeries*> snapshot = series_;
-    for (ChartSeries* series : snapshot) {
-        if (!matches(series))
-            continue;
+    while (!series_.empty()) {
+        ChartSeries* series = series_.front();
         detach(series);
         delete series;
     }
     invalidate();
 }
 
-// --- tools ---
+// --- colour lines ---
 
 ColorLine& Chart::addColorLine()
 {
-    auto tool = std::make_unique<ColorLine>(*this);
-    tool->onChange = [this] { invalidate(); };
-    ColorLine& added = *tool;
-    tools_.push_back(std::move(tool));
+    auto line = std::make_unique<ColorLine>(*this);
+    line->onChange = [this] { invalidate(); };
+    ColorLine& added = *line;
+    colorLines_.push_back(std::move(line));
     invalidate();
     return added;
 }
 
-void Chart::notifyTools(ChartToolEvent event, QPainter& painter)
-{
-    for (const auto& tool : tools_)
-        if (tool->isActive())
-            tool->chartEvent(event, painter, plot_);
-}
-
 // --- layout ---
 
-void Chart::applyAxisRanges()
+const ChartLayout& Chart::layOut() const
 {
-    for (auto& axis : axes_) {
-        double minimum = axis->minimum();
-        double maximum = axis->maximum();
-        const bool autoMin = axis->automatic() || axis->automaticMinimum();
-        const bool autoMax = axis->automatic() || axis->automaticMaximum();
-        if (autoMin || autoMax) {
-            bool found = false;
-            double low = 0;
-            double high = 0;
-            for (const ChartSeries* series : series_) {
-                double seriesLow = 0;
-                double seriesHigh = 0;
-                if (!series->isActive() || !series->usesAxis(*axis))
-                    continue;
-                const bool has = axis->horizontal() ? series->xExtent(seriesLow, seriesHigh)
-                                                    : series->yExtent(seriesLow, seriesHigh);
-                if (!has)
-                    continue;
-                low = found ? std::min(low, seriesLow) : seriesLow;
-                high = found ? std::max(high, seriesHigh) : seriesHigh;
-                found = true;
-            }
-            if (found && std::isfinite(low) && std::isfinite(high)) {
-                if (autoMin)
-                    minimum = low;
-                if (autoMax)
-                    maximum = high;
-            }
-        }
-        axis->applyRange(minimum, std::max(minimum, maximum));
-        axis->applyPixelEnds(plot_);
+    if (!currentLayout_ || currentLayoutSize_ != size()) {
+        currentLayout_ = computeLayout();
+        currentLayoutSize_ = size();
     }
+    return *currentLayout_;
 }
 
-ChartRect Chart::reduceByAxes(const ChartRect& plot)
+ChartLayout Chart::computeLayout() const
 {
-    ChartRect working = plot;
-    for (auto& axis : axes_) {
-        if (!isAxisVisible(*axis))
+    ChartLayout layout;
+    layout.bounds = {0, 0, width(), height()};
+    const ChartRect margins = plotRectFromMargins(width(), height(), 0, margins_);
+
+    // Each axis measures its labels on its scale over the plot rectangle
+    // before any axis takes room, then takes its room in list order.
+    ChartRect working = margins;
+    for (std::size_t i = 0; i < axes_.size(); ++i)
+        layout.axes[i].scale = axes_[i]->scaleOn(margins);
+    for (std::size_t i = 0; i < axes_.size(); ++i) {
+        if (!isAxisVisible(*axes_[i]))
             continue;
-        const ChartRect reduced = axis->reduceRect(working);
+        const ChartRect reduced =
+            axes_[i]->reduceRect(working, layout.axes[i].scale, layout.axes[i].columns);
         if (rectsOverlap(reduced, working))
             working = reduced;
     }
-    return normalizePlotRect(working, width(), height());
+    layout.plot = normalizePlotRect(working, width(), height());
+    for (std::size_t i = 0; i < axes_.size(); ++i)
+        layout.axes[i].scale = axes_[i]->scaleOn(layout.plot);
+    return layout;
 }
 
-void Chart::computeLayout(QPainter* painter)
+AxisMap Chart::axisMap(int index) const
 {
-    bounds_ = {0, 0, width(), height()};
-    plot_ = plotRectFromMargins(width(), height(), borderWidth_, margins_);
-    if (painter) {
-        drawPanel(*painter);
-        notifyTools(ChartToolEvent::BeforeDraw, *painter);
-    }
-    plot_ = normalizePlotRect(title_.drawAbove(painter, plot_), width(), height());
-    applyAxisRanges();
-    plot_ = reduceByAxes(plot_);
-    for (auto& axis : axes_)
-        axis->applyPixelEnds(plot_);
+    return layOut().axes.at(static_cast<std::size_t>(index)).scale.map;
 }
 
-void Chart::calculateLayout() { computeLayout(nullptr); }
+void Chart::applyLayout(const ChartLayout& layout)
+{
+    bounds_ = layout.bounds;
+    plot_ = layout.plot;
+    for (std::size_t i = 0; i < axes_.size(); ++i)
+        axes_[i]->applyLayout(layout.axes[i].scale, layout.axes[i].columns);
+}
 
 // --- painting ---
-
-void Chart::drawPanel(QPainter& painter) const
-{
-    painter.fillRect(rect(), color_);
-    auto drawBevel = [&](PanelBevel bevel, int inset) {
-        if (bevel == PanelBevel::None)
-            return;
-        const QColor light = bevel == PanelBevel::Raised ? colours::white : colours::gray;
-        const QColor dark = bevel == PanelBevel::Raised ? colours::gray : colours::white;
-        const int right = width() - 1 - inset;
-        const int bottom = height() - 1 - inset;
-        painter.fillRect(QRect(QPoint(inset, inset), QPoint(right, inset)), light);
-        painter.fillRect(QRect(QPoint(inset, inset), QPoint(inset, bottom)), light);
-        painter.fillRect(QRect(QPoint(inset, bottom), QPoint(right, bottom)), dark);
-        painter.fillRect(QRect(QPoint(right, inset), QPoint(right, bottom)), dark);
-    };
-    drawBevel(bevelOuter_, 0);
-    drawBevel(bevelInner_, (bevelOuter_ == PanelBevel::None ? 0 : 1) + borderWidth_);
-}
 
 void Chart::drawAxes(QPainter& painter)
 {
@@ -233,41 +174,88 @@ void Chart::drawAxes(QPainter& painter)
 
 void Chart::drawSeries(QPainter& painter) const
 {
+    // Clipped to the plot interior, inside the back wall's frame.
     for (const ChartSeries* series : series_) {
         if (!series->isActive())
             continue;
-        if (clipPoints_)
-            painter.setClipRect(QRect(plot_.left + 1, plot_.top + 1, plot_.width() - 1,
-                                      plot_.height() - 1));
+        painter.setClipRect(QRect(plot_.left + 1, plot_.top + 1, plot_.width() - 1,
+                                  plot_.height() - 1));
         series->draw(painter, plot_);
         painter.setClipping(false);
     }
 }
 
-void Chart::draw(QPainter& painter)
+// The panel, the back wall and the axes: what lies under the series and
+// the colour lines.
+void Chart::drawBackground(QPainter& painter)
+{
+    painter.fillRect(rect(), color_);
+    backWall_.draw(painter, plot_);
+    drawAxes(painter);
+}
+
+void Chart::drawForeground(QPainter& painter) const
+{
+    drawSeries(painter);
+    for (const auto& line : colorLines_)
+        if (line->isActive())
+            line->draw(painter, plot_);
+}
+
+namespace {
+
+void beginPicture(QPainter& painter)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setBackgroundMode(Qt::TransparentMode);
+}
 
-    computeLayout(&painter);
-    backWall_.draw(painter, plot_);
-    if (axisBehind_)
-        drawAxes(painter);
-    notifyTools(ChartToolEvent::BeforeSeries, painter);
-    drawSeries(painter);
-    if (!axisBehind_)
-        drawAxes(painter);
-    title_.drawAtPosition(painter);
-    notifyTools(ChartToolEvent::AfterDraw, painter);
+}  // namespace
 
+void Chart::draw(QPainter& painter)
+{
+    beginPicture(painter);
+    applyLayout(layOut());
+    drawBackground(painter);
+    drawForeground(painter);
     painter.restore();
     emit redrawn();
 }
 
+Chart::BackgroundKey Chart::backgroundKey(QSize physical, qreal ratio) const
+{
+    BackgroundKey key{physical, ratio, plot_, {}};
+    for (std::size_t i = 0; i < axes_.size(); ++i)
+        key.visibleAxes[i] = isAxisVisible(*axes_[i]);
+    return key;
+}
+
+void Chart::refreshBackground(QSize physical, qreal ratio)
+{
+    const BackgroundKey key = backgroundKey(physical, ratio);
+    if (!backgroundStale_ && key == backgroundKey_ && !background_.isNull())
+        return;
+    background_ = QPixmap(physical);
+    background_.setDevicePixelRatio(ratio);
+    QPainter painter(&background_);
+    beginPicture(painter);
+    drawBackground(painter);
+    painter.restore();
+    backgroundKey_ = key;
+    backgroundStale_ = false;
+}
+
+void Chart::invalidateBackground()
+{
+    backgroundStale_ = true;
+    invalidate();
+}
+
 void Chart::invalidate()
 {
+    currentLayout_.reset();
     needsFullRedraw_ = true;
     update();
 }
@@ -279,11 +267,18 @@ void Chart::redrawCache()
     needsFullRedraw_ = false;
     const qreal ratio = devicePixelRatioF();
     const QSize physical(qRound(width() * ratio), qRound(height() * ratio));
-    if (cache_.size() != physical)
-        cache_ = QPixmap(physical);
-    cache_.setDevicePixelRatio(ratio);
+    applyLayout(layOut());
+    // The panel, wall and axes change far less often than the series and
+    // lines over them: they are kept as a picture of their own, and a full
+    // redraw starts from a copy of it (the same pixels draw() paints).
+    refreshBackground(physical, ratio);
+    cache_ = background_;
     QPainter painter(&cache_);
-    draw(painter);
+    beginPicture(painter);
+    drawForeground(painter);
+    painter.restore();
+    painter.end();
+    emit redrawn();
 }
 
 QImage Chart::renderToImage()

@@ -10,13 +10,14 @@
 // picture either way.
 //
 // The layout (plot rectangle, axis pixel ends and scales, tick lists) is
-// computed by a full redraw, or by calculateLayout() without painting, and
-// kept until the next one; before either, every axis converts any value to 0.
+// computed by a full redraw and kept until the next one; before the first,
+// every axis converts any value to 0. Code that needs an axis's map before
+// or between full redraws asks axisMap(), which works it out from the
+// chart's size, margins, fonts and series by the same rule.
 
 #include "area_series.h"
 #include "back_wall.h"
 #include "chart_axis.h"
-#include "chart_title.h"
 #include "color_line.h"
 
 #include <QImage>
@@ -24,13 +25,23 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace morvane {
 
-enum class PanelBevel { None, Lowered, Raised };
+// What a full redraw lays out: the panel bounds, the plot rectangle and
+// each axis's scale and column edges, in the axes list's order.
+struct ChartLayout {
+    struct Axis {
+        AxisScale scale;
+        AxisColumns columns;
+    };
+    ChartRect bounds;
+    ChartRect plot;
+    std::array<Axis, 5> axes;
+};
 
 class Chart : public QWidget {
     Q_OBJECT
@@ -46,26 +57,12 @@ public:
     // --- panel ---
     QColor color() const { return color_; }
     void setColor(QColor color);
-    PanelBevel bevelOuter() const { return bevelOuter_; }
-    void setBevelOuter(PanelBevel bevel);
-    PanelBevel bevelInner() const { return bevelInner_; }
-    void setBevelInner(PanelBevel bevel);
-    int borderWidth() const { return borderWidth_; }
     // Margins in whole percent of the panel's width (left, right) or height.
     int marginLeft() const { return margins_.left; }
     int marginTop() const { return margins_.top; }
     void setMarginTop(int percent);
     int marginRight() const { return margins_.right; }
     int marginBottom() const { return margins_.bottom; }
-    // False hides every axis.
-    bool axisVisible() const { return axisVisible_; }
-    void setAxisVisible(bool visible);
-    // True draws the axes before the series, false after them.
-    bool axisBehind() const { return axisBehind_; }
-    // True clips the series to the plot interior.
-    bool clipPoints() const { return clipPoints_; }
-
-    ChartTitle& title() { return title_; }
     BackWall& backWall() { return backWall_; }
 
     // --- axes ---
@@ -76,46 +73,38 @@ public:
     ChartAxis& leftAxis() { return axes(LeftAxisIndex); }
     ChartAxis& rightAxis() { return axes(RightAxisIndex); }
     ChartAxis& depthAxis() { return axes(DepthAxisIndex); }
-    // Whether the axis takes room and is drawn: axisVisible() and its own isVisible(),
-    // and, when the chart has active series, at least one of them on it.
+    // Whether the axis takes room and is drawn: its own isVisible() and, when the chart has active series, at least one of them on it.
     // The depth axis belongs to three-dimensional views and never shows in
     // this flat chart.
     bool isAxisVisible(const ChartAxis& axis) const;
 
     // --- series (drawn in list order) ---
-    // Appends the series (taking it from another chart first); a series
-    // without a colour gets the first unused palette colour. Nothing happens
-    // when it is already in this chart.
+    // Appends the series (taking it from another chart first). Nothing
+    // happens when it is already in this chart.
     void addSeries(ChartSeries* series);
     // Detaches the series without freeing it.
     void removeSeries(ChartSeries* series);
     // Detaches and frees every series, in list order.
     void removeAllSeries();
-    // Detaches and frees the series of class T only.
-    template <class T>
-    void removeAllSeries()
-    {
-        removeAllSeriesWhere([](const ChartSeries* s) { return dynamic_cast<const T*>(s); });
-    }
     int seriesCount() const { return static_cast<int>(series_.size()); }
     ChartSeries* series(int index) const { return series_.at(static_cast<std::size_t>(index)); }
     bool hasActiveSeries() const;
 
-    // --- tools (owned by the chart, called in list order) ---
+    // --- colour lines (owned by the chart, drawn in list order) ---
     ColorLine& addColorLine();
-    int toolCount() const { return static_cast<int>(tools_.size()); }
-    ChartTool& tool(int index) const { return *tools_.at(static_cast<std::size_t>(index)); }
 
     // --- layout and redraw ---
-    // The panel bounds and the plot rectangle of the most recent full redraw
-    // (or calculateLayout()); all zero before.
+    // The panel bounds and the plot rectangle of the most recent full redraw;
+    // all zero before.
     ChartRect chartBounds() const { return bounds_; }
     ChartRect plotRect() const { return plot_; }
-    // Lays out the plot rectangle and the axes as a full redraw would, without
-    // painting and without calling redrawn(), so that conversions are
-    // right before the chart is first shown. The chart stays marked for its
-    // full redraw.
-    void calculateLayout();
+    // The layout a full redraw would make now, worked out without painting
+    // and kept until the chart changes or is resized.
+    const ChartLayout& layOut() const;
+    // The value-to-pixel map the axis at `index` of the axes list would get
+    // from a full redraw now: on the soil charts' depth axis depth 0 is row
+    // 40 and depth 600 row 385, before the chart is first painted too.
+    AxisMap axisMap(int index) const;
     // Marks the chart for a full redraw and asks Qt to repaint it.
     void invalidate();
     bool needsFullRedraw() const { return needsFullRedraw_; }
@@ -148,35 +137,44 @@ private:
         field = value;
         invalidate();
     }
-    void removeAllSeriesWhere(const std::function<bool(const ChartSeries*)>& matches);
     void detach(ChartSeries* series);
-    QColor freePaletteColor() const;
-    void computeLayout(QPainter* painter);
-    void applyAxisRanges();
-    ChartRect reduceByAxes(const ChartRect& plot);
-    void drawPanel(QPainter& painter) const;
+    ChartLayout computeLayout() const;
+    void applyLayout(const ChartLayout& layout);
     void drawSeries(QPainter& painter) const;
     void drawAxes(QPainter& painter);
-    void notifyTools(ChartToolEvent event, QPainter& painter);
+    void drawBackground(QPainter& painter);
+    void drawForeground(QPainter& painter) const;
+
+    // What the background picture was drawn for, besides the properties of
+    // the chart, its axes and its wall (whose changes mark it stale): the
+    // series decide which axes show and so where the plot lies.
+    struct BackgroundKey {
+        QSize physical;
+        qreal ratio = 0;
+        ChartRect plot;
+        std::array<bool, AxisCount> visibleAxes{};
+        friend bool operator==(const BackgroundKey&, const BackgroundKey&) = default;
+    };
+    BackgroundKey backgroundKey(QSize physical, qreal ratio) const;
+    void refreshBackground(QSize physical, qreal ratio);
+    void invalidateBackground();
 
     QColor color_ = colours::buttonFace;
-    PanelBevel bevelOuter_ = PanelBevel::Raised;
-    PanelBevel bevelInner_ = PanelBevel::None;
-    int borderWidth_ = 0;
     ChartMargins margins_;
-    bool axisVisible_ = true;
-    bool axisBehind_ = true;
-    bool clipPoints_ = true;
-    ChartTitle title_;
     BackWall backWall_;
     std::array<std::unique_ptr<ChartAxis>, AxisCount> axes_;
     std::vector<ChartSeries*> series_;
-    std::vector<std::unique_ptr<ChartTool>> tools_;
+    std::vector<std::unique_ptr<ColorLine>> colorLines_;
 
     ChartRect bounds_;
     ChartRect plot_;
     bool needsFullRedraw_ = true;
     QPixmap cache_;
+    QPixmap background_;
+    BackgroundKey backgroundKey_;
+    bool backgroundStale_ = true;
+    mutable std::optional<ChartLayout> currentLayout_;
+    mutable QSize currentLayoutSize_;
 };
 
 }  // namespace morvane

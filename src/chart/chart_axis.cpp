@@ -1,6 +1,5 @@
 #include "chart_axis.h"
 
-#include <cmath>
 
 namespace morvane {
 
@@ -16,14 +15,6 @@ int defaultTitleAngle(AxisPlace place)
     default:
         return 0;
     }
-}
-
-// A value that is not a number or infinite would poison every pixel of the
-// axis, so setters refuse it outright.
-void requireFinite(double value, const char* property)
-{
-    if (!std::isfinite(value))
-        throw ChartException(std::string("Axis ") + property + " must be a finite number");
 }
 
 }  // namespace
@@ -49,65 +40,35 @@ void ChartAxis::connectParts()
         part->onChange = forward;
 }
 
-void ChartAxis::setAutomatic(bool value)
-{
-    if (automatic_ == value && automaticMinimum_ == value && automaticMaximum_ == value)
-        return;
-    automatic_ = automaticMinimum_ = automaticMaximum_ = value;
-    changed();
-}
-
-void ChartAxis::setMinimum(double value)
-{
-    requireFinite(value, "Minimum Value");
-    if (value > maximum_)
-        throw ChartException("Axis Minimum Value must be <= Maximum");
-    assign(minimum_, value);
-}
-
-void ChartAxis::setMaximum(double value)
-{
-    requireFinite(value, "Maximum Value");
-    if (value < minimum_)
-        throw ChartException("Axis Maximum Value must be >= Minimum");
-    assign(maximum_, value);
-}
-
 void ChartAxis::setMinMax(double minimum, double maximum)
 {
-    requireFinite(minimum, "Minimum Value");
-    requireFinite(maximum, "Maximum Value");
-    if (minimum > maximum)
-        throw ChartException("Axis Minimum Value must be <= Maximum");
-    if (minimum == minimum_ && maximum == maximum_ && !automatic_ && !automaticMinimum_ &&
-        !automaticMaximum_)
+    if (minimum == minimum_ && maximum == maximum_)
         return;
     minimum_ = minimum;
     maximum_ = maximum;
-    automatic_ = automaticMinimum_ = automaticMaximum_ = false;
     changed();
 }
 
-void ChartAxis::setIncrement(double value)
+AxisScale ChartAxis::scaleOn(const ChartRect& plot) const
 {
-    requireFinite(value, "Increment");
-    assign(increment_, value);
-}
-
-void ChartAxis::applyRange(double minimum, double maximum)
-{
-    layout_.scale.inverted = inverted_;
-    layout_.scale.setRange(minimum, maximum);
-}
-
-void ChartAxis::applyPixelEnds(const ChartRect& plot)
-{
+    AxisScale scale;
+    scale.horizontal = horizontal();
+    scale.inverted = inverted_;
+    scale.setRange(minimum_, maximum_);
     if (horizontal())
-        layout_.scale.setPixelEnds(axisPixelEnd(plot.left, plot.width(), startPosition_),
-                                   axisPixelEnd(plot.left, plot.width(), endPosition_));
+        scale.setPixelEnds(axisPixelEnd(plot.left, plot.width(), startPosition_),
+                           axisPixelEnd(plot.left, plot.width(), endPosition_));
     else
-        layout_.scale.setPixelEnds(axisPixelEnd(plot.top, plot.height(), startPosition_),
-                                   axisPixelEnd(plot.top, plot.height(), endPosition_));
+        scale.setPixelEnds(axisPixelEnd(plot.top, plot.height(), startPosition_),
+                           axisPixelEnd(plot.top, plot.height(), endPosition_));
+    return scale;
+}
+
+void ChartAxis::applyLayout(const AxisScale& scale, const AxisColumns& columns)
+{
+    layout_.scale = scale;
+    layout_.labelEdge = columns.labelEdge;
+    layout_.titleEdge = columns.titleEdge;
 }
 
 }  // namespace morvane

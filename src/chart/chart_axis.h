@@ -43,6 +43,12 @@ private:
     ChartFont font_;
 };
 
+// The plot-side edges of an axis's title and label columns.
+struct AxisColumns {
+    int labelEdge = 0;
+    int titleEdge = 0;
+};
+
 // What an axis computes during a full redraw and keeps until the next one.
 struct AxisLayout {
     AxisScale scale;
@@ -64,31 +70,15 @@ public:
     bool isDepthAxis() const { return place_ == AxisPlace::Depth; }
 
     // --- scaling ---
-    // automatic scaling takes the axis ends from the active series on it.
-    // Setting automatic sets automaticMinimum and automaticMaximum with it.
-    bool automatic() const { return automatic_; }
-    void setAutomatic(bool value);
-    bool automaticMinimum() const { return automaticMinimum_; }
-    bool automaticMaximum() const { return automaticMaximum_; }
+    // The value range, fixed: [minimum, maximum], both finite, minimum <=
+    // maximum; 0..0 until set.
     double minimum() const { return minimum_; }
     double maximum() const { return maximum_; }
-    // Throws ChartException "Axis Minimum Value must be <= Maximum" when the
-    // value is above maximum, and refuses values that are not finite; the
-    // axis keeps its previous value.
-    void setMinimum(double value);
-    // Throws "Axis Maximum Value must be >= Minimum" when below minimum.
-    void setMaximum(double value);
-    // Sets both at once (minimum <= maximum is required, with the minimum's
-    // message) and turns automatic scaling off; handy when a new range lies
-    // entirely beyond the old one.
     void setMinMax(double minimum, double maximum);
     bool inverted() const { return inverted_; }
     void setInverted(bool value) { assign(inverted_, value); }
     bool isVisible() const { return visible_; }
     void setVisible(bool value) { assign(visible_, value); }
-    // The label step when above 0; 0 chooses it from the room available.
-    double increment() const { return increment_; }
-    void setIncrement(double value);
     double startPosition() const { return startPosition_; }
     double endPosition() const { return endPosition_; }
     double positionPercent() const { return positionPercent_; }
@@ -138,32 +128,31 @@ public:
     // --- used by the chart while it lays out and draws ---
     const AxisLayout& layout() const { return layout_; }
     AxisLayout& layout() { return layout_; }
-    // Fixes the effective range for this redraw.
-    void applyRange(double minimum, double maximum);
-    // Places the pixel ends on the plot rectangle (startPosition, endPosition).
-    void applyPixelEnds(const ChartRect& plot);
+    // The scale of the range with its pixel ends on `plot` (startPosition,
+    // endPosition).
+    AxisScale scaleOn(const ChartRect& plot) const;
     // The rectangle left after this axis takes room for its title, labels
-    // and ticks; records the title and label column edges.
-    ChartRect reduceRect(const ChartRect& rect);
-    // The label step for the current scale and label font.
-    double labelStep() const;
+    // and ticks, the labels measured on `scale`; `columns` receives the
+    // title and label column edges.
+    ChartRect reduceRect(const ChartRect& rect, const AxisScale& scale,
+                         AxisColumns& columns) const;
+    // Keeps a layout worked out by the chart until the next one.
+    void applyLayout(const AxisScale& scale, const AxisColumns& columns);
+    // The label step on `scale` with the label font.
+    double labelStep(const AxisScale& scale) const;
     QString labelText(double value) const { return axisLabelText(value); }
 
 private:
     void connectParts();
-    int labelExtent() const;
-    int widestLabelWidth() const;
+    int labelExtent(const AxisScale& scale) const;
+    int widestLabelWidth(const AxisScale& scale) const;
     int tickRoom() const;
 
     AxisPlace place_;
-    bool automatic_ = true;
-    bool automaticMinimum_ = true;
-    bool automaticMaximum_ = true;
     double minimum_ = 0;
     double maximum_ = 0;
     bool inverted_ = false;
     bool visible_ = true;
-    double increment_ = 0;
     double startPosition_ = 0;
     double endPosition_ = 100;
     double positionPercent_ = 0;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include <QTextLayout>
+
 using namespace Qt::StringLiterals;
 
 namespace morvane {
@@ -15,7 +17,17 @@ ChartFont::ChartFont(QColor color, int pixelHeight)
 void ChartFont::setHeight(int pixels)
 {
     // A negative height (the stored form of "character height") means the same.
-    assign(height_, std::max(std::abs(pixels), 1));
+    const int height = std::max(std::abs(pixels), 1);
+    if (height != height_)
+        forgetMeasurements();
+    assign(height_, height);
+}
+
+void ChartFont::setBold(bool bold)
+{
+    if (bold != bold_)
+        forgetMeasurements();
+    assign(bold_, bold);
 }
 
 void ChartFont::setSize(int points)
@@ -24,13 +36,63 @@ void ChartFont::setSize(int points)
     setHeight((std::abs(points) * 96 + 36) / 72);
 }
 
-QFont ChartFont::toQFont() const
+const QFont& ChartFont::toQFont() const
 {
-    QFont font(name_);
-    font.setPixelSize(height_);
-    font.setBold(bold_);
-    font.setStyleStrategy(QFont::PreferDefault);
-    return font;
+    if (!font_) {
+        QFont font(name_);
+        font.setPixelSize(height_);
+        font.setBold(bold_);
+        font.setStyleStrategy(QFont::PreferDefault);
+        font_ = font;
+    }
+    return *font_;
+}
+
+const QFontMetrics& ChartFont::metrics() const
+{
+    if (!metrics_)
+        metrics_.emplace(toQFont());
+    return *metrics_;
+}
+
+int ChartFont::textWidth(const QString& text) const
+{
+    const auto known = widths_.constFind(text);
+    if (known != widths_.constEnd())
+        return *known;
+    const int width = metrics().horizontalAdvance(text);
+    widths_.insert(text, width);
+    return width;
+}
+
+void ChartFont::drawText(QPainter& painter, QPoint origin, const QString& text) const
+{
+    auto known = glyphs_.constFind(text);
+    if (known == glyphs_.constEnd()) {
+        QTextLayout layout(text, toQFont());
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        // Glyph positions relative to the start of the baseline.
+        QList<QGlyphRun> runs = layout.glyphRuns();
+        for (QGlyphRun& run : runs) {
+            QList<QPointF> positions = run.positions();
+            for (QPointF& position : positions)
+                position.ry() -= line.ascent();
+            run.setPositions(positions);
+        }
+        known = glyphs_.insert(text, runs);
+    }
+    for (const QGlyphRun& run : *known)
+        painter.drawGlyphRun(origin, run);
+}
+
+void ChartFont::forgetMeasurements()
+{
+    glyphs_.clear();
+    font_.reset();
+    metrics_.reset();
+    widths_.clear();
 }
 
 }  // namespace morvane

@@ -16,15 +16,7 @@ ChartSeries::~ChartSeries()
         parentChart_->removeSeries(this);
 }
 
-void ChartSeries::setParentChart(Chart* chart)
-{
-    if (chart)
-        chart->addSeries(this);
-    else if (parentChart_)
-        parentChart_->removeSeries(this);
-}
-
-int ChartSeries::addPoint(double x, double y, const QString& label, QColor color)
+int ChartSeries::addPoint(double x, double y, QColor color)
 {
     // The points are kept sorted by X; a NaN has no place in that order.
     if (std::isnan(x))
@@ -37,28 +29,8 @@ int ChartSeries::addPoint(double x, double y, const QString& label, QColor color
         colors_.assign(xValues_.size() - 1, QColor());
     if (!colors_.empty())
         colors_.insert(colors_.begin() + index, color);
-    if (!label.isEmpty() && labels_.empty())
-        labels_.assign(xValues_.size() - 1, QString());
-    if (!labels_.empty())
-        labels_.insert(labels_.begin() + index, label);
     changed();
     return static_cast<int>(index);
-}
-
-void ChartSeries::clear()
-{
-    if (xValues_.empty())
-        return;
-    xValues_.clear();
-    yValues_.clear();
-    colors_.clear();
-    labels_.clear();
-    changed();
-}
-
-QString ChartSeries::label(int index) const
-{
-    return labels_.empty() ? QString() : labels_.at(static_cast<std::size_t>(index));
 }
 
 QColor ChartSeries::pointColor(int index) const
@@ -68,67 +40,22 @@ QColor ChartSeries::pointColor(int index) const
         if (own != QColor())
             return own;
     }
-    if (colorEachPoint_)
-        return colours::seriesPalette[static_cast<std::size_t>(index) % colours::seriesPalette.size()];
     return seriesColor_;
 }
 
 ChartAxis* ChartSeries::horizontalAxis() const
 {
-    if (!parentChart_)
-        return nullptr;
-    return horizAxis_ == HorizontalAxisSide::Top ? &parentChart_->topAxis() : &parentChart_->bottomAxis();
+    return parentChart_ ? &parentChart_->bottomAxis() : nullptr;
 }
 
 ChartAxis* ChartSeries::verticalAxis() const
 {
-    if (!parentChart_)
-        return nullptr;
-    return vertAxis_ == VerticalAxisSide::Right ? &parentChart_->rightAxis() : &parentChart_->leftAxis();
+    return parentChart_ ? &parentChart_->leftAxis() : nullptr;
 }
 
 bool ChartSeries::usesAxis(const ChartAxis& axis) const
 {
-    if (!parentChart_)
-        return false;
-    const bool both = horizAxis_ == HorizontalAxisSide::Both || vertAxis_ == VerticalAxisSide::Both;
-    if (&axis == horizontalAxis() || &axis == verticalAxis())
-        return true;
-    if (!both)
-        return false;
-    return (horizAxis_ == HorizontalAxisSide::Both && &axis == &parentChart_->topAxis()) ||
-           (vertAxis_ == VerticalAxisSide::Both && &axis == &parentChart_->rightAxis());
-}
-
-int ChartSeries::xPixelOf(double value) const
-{
-    const ChartAxis* axis = horizontalAxis();
-    return axis ? axis->pixelOf(value) : 0;
-}
-
-int ChartSeries::yPixelOf(double value) const
-{
-    const ChartAxis* axis = verticalAxis();
-    return axis ? axis->pixelOf(value) : 0;
-}
-
-bool ChartSeries::xExtent(double& minimum, double& maximum) const
-{
-    if (xValues_.empty())
-        return false;
-    minimum = xValues_.front();
-    maximum = xValues_.back();
-    return true;
-}
-
-bool ChartSeries::yExtent(double& minimum, double& maximum) const
-{
-    if (yValues_.empty())
-        return false;
-    const auto [low, high] = std::minmax_element(yValues_.begin(), yValues_.end());
-    minimum = *low;
-    maximum = *high;
-    return true;
+    return parentChart_ && (&axis == horizontalAxis() || &axis == verticalAxis());
 }
 
 }  // namespace morvane

@@ -3,11 +3,10 @@
 #include "chart.h"
 #include "pen_painter.h"
 
-#include <cmath>
 
 namespace morvane {
 
-ColorLine::ColorLine(Chart& chart) : ChartTool(chart)
+ColorLine::ColorLine(Chart& chart) : chart_(chart)
 {
     pen_.onChange = [this] { changed(); };
 }
@@ -19,31 +18,10 @@ ChartAxis* ColorLine::axis() const
     return &parentChart().axes(axisID_);
 }
 
-void ColorLine::setAxis(const ChartAxis* axis)
-{
-    if (!axis) {
-        setAxisId(-1);
-        return;
-    }
-    for (int id = 0; id < Chart::AxisCount; ++id)
-        if (&parentChart().axes(id) == axis) {
-            setAxisId(id);
-            return;
-        }
-    throw ChartException("Color line axis must belong to the line's chart");
-}
-
-void ColorLine::setValue(double value)
-{
-    if (!std::isfinite(value))
-        throw ChartException("Color line Value must be a finite number");
-    assign(value_, value);
-}
-
-void ColorLine::chartEvent(ChartToolEvent event, QPainter& painter, const ChartRect& plot)
+void ColorLine::draw(QPainter& painter, const ChartRect& plot) const
 {
     const ChartAxis* onAxis = axis();
-    if (event != ChartToolEvent::AfterDraw || !onAxis || !pen_.isVisible())
+    if (!onAxis || !pen_.isVisible())
         return;
     const int pixel = onAxis->pixelOf(value_);
     if (onAxis->horizontal())

@@ -5,7 +5,6 @@
 
 #include <QColor>
 
-#include <array>
 
 namespace morvane::colours {
 
@@ -25,10 +24,8 @@ inline constexpr QColor blue{0, 0, 255};
 inline constexpr QColor fuchsia{255, 0, 255};
 inline constexpr QColor aqua{0, 255, 255};
 inline constexpr QColor white{255, 255, 255};
-inline constexpr QColor moneyGreen{192, 220, 192};
 inline constexpr QColor skyBlue{166, 202, 240};
 inline constexpr QColor cream{255, 251, 240};
-inline constexpr QColor mediumGray{160, 160, 164};
 // The window's background and the soil charts' panels.
 inline constexpr QColor sand{240, 202, 166};
 // The face of a chart panel that was given no colour of its own.
@@ -38,11 +35,5 @@ inline constexpr QColor windowText = black;
 // Draws nothing. (An invalid QColor, by contrast, means "no colour given:
 // use the default".)
 inline constexpr QColor none{0, 0, 0, 0};
-
-// Colours handed to chart series that were added without a colour, in this
-// order.
-inline constexpr std::array<QColor, 20> seriesPalette = {
-    red,  green, yellow, blue,   white, gray,       fuchsia, teal,  navy,  maroon,
-    lime, olive, purple, silver, aqua,  black, moneyGreen, skyBlue, cream, mediumGray};
 
 }  // namespace morvane::colours

@@ -41,7 +41,9 @@ QRect RunRect(bool horizontal, int first, int length, int acrossFirst, int thick
 }
 
 // Fills the covered pixels [lo, hi) of a straight axis-aligned line, walking
-// the dash pattern from the start point `start` in direction `step`.
+// the dash pattern from the start point `start` in direction `step`. The
+// runs of a dashed line are filled in one call: a dotted grid line across
+// a soil chart has forty of them.
 void fillDashedRuns(QPainter& painter, const QColor& color, bool horizontal, int lo, int hi,
                     bool forward, int acrossFirst, int thickness, const std::vector<int>& pattern,
                     int scale)
@@ -50,16 +52,24 @@ void fillDashedRuns(QPainter& painter, const QColor& color, bool horizontal, int
         painter.fillRect(RunRect(horizontal, lo, hi - lo, acrossFirst, thickness), color);
         return;
     }
+    std::vector<QRect> runs;
     int offset = 0;  // distance from the start point
     const int length = hi - lo;
     for (std::size_t i = 0; offset < length; i = (i + 1) % pattern.size()) {
         const int run = std::min(pattern[i] * scale, length - offset);
         if (i % 2 == 0) {
             const int first = forward ? lo + offset : hi - offset - run;
-            painter.fillRect(RunRect(horizontal, first, run, acrossFirst, thickness), color);
+            runs.push_back(RunRect(horizontal, first, run, acrossFirst, thickness));
         }
         offset += run;
     }
+    const QPen pen = painter.pen();
+    const QBrush brush = painter.brush();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    painter.drawRects(runs.data(), static_cast<int>(runs.size()));
+    painter.setPen(pen);
+    painter.setBrush(brush);
 }
 
 // Fills the pixels whose centres lie inside the circle inscribed in `box`

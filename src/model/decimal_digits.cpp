@@ -24,7 +24,7 @@ std::uint64_t roundedScaled(Extended magnitude, int decimalExponent)
     // The scaled value is below 10^19, so it fits an unsigned 64-bit integer.
     // Rounded to nearest, ties to even.
     const Extended scaled = scaleByPowerOfTen(magnitude, kMaxDecimalDigits - decimalExponent);
-    return static_cast<std::uint64_t>(roundToIntegral(scaled));
+    return roundToUnsigned(scaled);
 }
 
 // The 18 significant digits of a finite, normal, non-zero magnitude as an
@@ -39,26 +39,33 @@ std::uint64_t workingDigits(Extended magnitude, int& decimalExponent)
         working = roundedScaled(magnitude, decimalExponent);
     }
     if (working >= kTenTo18) {
-        working = static_cast<std::uint64_t>(roundToIntegral(static_cast<Extended>(working) / 10));
+        working = roundToUnsigned(static_cast<Extended>(working) / 10);
         ++decimalExponent;
     }
     return working;
 }
 
-// "00" to "99": two digits per division.
+// "00" to "99".
 constexpr char kDigitPairs[] =
     "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
     "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
 
+// The nine digits of a value below 10^9, by multiplications only: t holds
+// value / 10^8 as a fixed-point number with 57 fraction bits, and each
+// multiplication of its fraction by 100 moves the next two digits above the
+// point. The constant 2^57 / 10^8, rounded up, keeps every digit exact for
+// every value below 10^9 (checked against division for all of them).
 void writeNineDigits(char* out, std::uint32_t value)
 {
-    for (int i = 7; i >= 1; i -= 2) {
-        const std::uint32_t pair = value % 100;
-        value /= 100;
+    constexpr std::uint64_t kFraction = (std::uint64_t{1} << 57) - 1;
+    std::uint64_t t = std::uint64_t{value} * 1441151881u;
+    out[0] = static_cast<char>('0' + (t >> 57));
+    for (int i = 1; i < 9; i += 2) {
+        t = (t & kFraction) * 100;
+        const auto pair = static_cast<std::size_t>(t >> 57);
         out[i] = kDigitPairs[2 * pair];
         out[i + 1] = kDigitPairs[2 * pair + 1];
     }
-    out[0] = static_cast<char>('0' + value);
 }
 
 // Rounds the digits half away from zero, keeping `keep` of them (keep < 18).
@@ -96,14 +103,17 @@ DecimalDigits toDecimalDigits(Extended value, int precision, int decimals)
 
     int exponent = 0;
     const std::uint64_t working = workingDigits(magnitude(value), exponent);
-    // Two independent 9-digit halves in 32-bit arithmetic: much faster than
-    // eighteen 64-bit divisions in a row.
-    writeNineDigits(result.digits, static_cast<std::uint32_t>(working / kTenTo9));
-    writeNineDigits(result.digits + 9, static_cast<std::uint32_t>(working % kTenTo9));
-
     const long long wanted = static_cast<long long>(exponent) + decimals;
     if (wanted < 0) return result;
     const int keep = static_cast<int>(std::min<long long>(wanted, precision));
+
+    // Two independent 9-digit halves in 32-bit arithmetic: much faster than
+    // eighteen 64-bit divisions in a row. Rounding reads the digits up to
+    // position `keep`, so the second half is written only when it gets there
+    // (most results of the model have fewer than nine digits).
+    writeNineDigits(result.digits, static_cast<std::uint32_t>(working / kTenTo9));
+    if (keep >= 9)
+        writeNineDigits(result.digits + 9, static_cast<std::uint32_t>(working % kTenTo9));
     int count = keep >= kMaxDecimalDigits ? kMaxDecimalDigits
                                            : roundDigitsAt(result.digits, keep, exponent);
     while (count > 0 && result.digits[count - 1] == '0') --count;

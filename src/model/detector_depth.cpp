@@ -18,9 +18,11 @@ Extended atLeastShallowest(Extended depth)
 
 std::int64_t roundToFive(Extended value)
 {
+    // Quotient toward zero, remainder with the sign of the dividend:
+    // -7 gives -1 and -2, 7 gives 1 and 2.
     const std::int64_t whole = roundToInteger(value);
-    const QuotientRemainder byFive = truncatingDivision(whole, 5);
-    return byFive.remainder >= 3 ? 5 * byFive.quotient + 5 : 5 * byFive.quotient;
+    const std::int64_t fives = whole / 5;
+    return whole % 5 >= 3 ? 5 * fives + 5 : 5 * fives;
 }
 
 Extended shallowDetectorDepth(double rootZone)

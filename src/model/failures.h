@@ -30,20 +30,7 @@ private:
 MORVANE_FAILURE_CLASS(EConvertError, Exception)
 MORVANE_FAILURE_CLASS(EExternal, Exception)
 MORVANE_FAILURE_CLASS(EMathError, EExternal)
-MORVANE_FAILURE_CLASS(EIntError, EExternal)
 #undef MORVANE_FAILURE_CLASS
-
-// Integer faults: each has one fixed message.
-#define MORVANE_INT_FAILURE(Name, Text)                                    \
-    class Name : public EIntError {                                        \
-    public:                                                                \
-        Name() : EIntError(Text) {}                                        \
-        const char* className() const noexcept override { return #Name; } \
-    };
-
-MORVANE_INT_FAILURE(EDivByZero, "Division by zero")
-MORVANE_INT_FAILURE(EIntOverflow, "Integer overflow")
-#undef MORVANE_INT_FAILURE
 
 // Floating-point faults: each has one fixed message.
 #define MORVANE_MATH_FAILURE(Name, Text)                                   \
@@ -56,7 +43,6 @@ MORVANE_INT_FAILURE(EIntOverflow, "Integer overflow")
 MORVANE_MATH_FAILURE(EZeroDivide, "Floating point division by zero")
 MORVANE_MATH_FAILURE(EInvalidOp, "Invalid floating point operation")
 MORVANE_MATH_FAILURE(EOverflow, "Floating point overflow")
-MORVANE_MATH_FAILURE(EUnderflow, "Floating point underflow")
 #undef MORVANE_MATH_FAILURE
 
 // The text shown for a failure: its message, with "." appended when the

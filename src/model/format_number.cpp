@@ -1,7 +1,7 @@
 #include "format_number.h"
 
 #include <algorithm>
-#include <optional>
+#include <charconv>
 
 #include "decimal_digits.h"
 #include "failures.h"
@@ -16,91 +16,136 @@ constexpr int kDefaultFormatDecimals = 2;
 
 char decimalSeparator() { return numberFormatSettings().decimalSeparator; }
 
+// The text of one formatted value, written into a fixed buffer: no format
+// writes more than a sign, 18 digits before and 18 after the separator, or
+// a scientific form of 18 digits with its exponent.
+class NumberText {
+public:
+    void put(char c) { text_[size_++] = c; }
+    void put(std::string_view part)
+    {
+        part.copy(text_ + size_, part.size());
+        size_ += part.size();
+    }
+    void fill(std::size_t count, char c)
+    {
+        std::fill_n(text_ + size_, count, c);
+        size_ += count;
+    }
+    std::string_view view() const { return {text_, size_}; }
+
+private:
+    char text_[64];
+    std::size_t size_ = 0;
+};
+
 // Writes "INF", "-INF" or "NAN" and returns true for those values.
-bool appendSpecial(const DecimalDigits& d, std::string& out)
+bool writeSpecial(const DecimalDigits& d, NumberText& out)
 {
     if (d.exponent == kNotANumberExponent) {
-        out += "NAN";
+        out.put("NAN");
         return true;
     }
     if (d.exponent == kInfinityExponent) {
-        out += d.negative ? "-INF" : "INF";
+        out.put(d.negative ? "-INF" : "INF");
         return true;
     }
     return false;
 }
 
-std::string generalWithPrecision(Extended value, int precision)
+void writeExponent(int exponent, NumberText& out)
+{
+    char digits[8];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, exponent);
+    out.put(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+}
+
+void writeGeneral(Extended value, int precision, NumberText& out)
 {
     const DecimalDigits d = toDecimalDigits(value, precision, kUnlimitedDecimals);
-    std::string out;
-    if (appendSpecial(d, out)) return out;
-    if (d.negative) out += '-';
+    if (writeSpecial(d, out)) return;
+    if (d.negative) out.put('-');
 
     const std::string_view digits = d.text();
     const int exponent = d.exponent;
     if (digits.empty()) {
-        out += '0';
+        out.put('0');
     } else if (exponent > precision || exponent < -3) {
-        out += digits[0];
+        out.put(digits[0]);
         if (digits.size() > 1) {
-            out += decimalSeparator();
-            out += digits.substr(1);
+            out.put(decimalSeparator());
+            out.put(digits.substr(1));
         }
-        out += 'E';
-        out += std::to_string(exponent - 1);
+        out.put('E');
+        writeExponent(exponent - 1, out);
     } else if (exponent > 0) {
         const auto whole = static_cast<std::size_t>(exponent);
-        out += digits.substr(0, whole);
-        if (digits.size() < whole) out.append(whole - digits.size(), '0');
+        out.put(digits.substr(0, whole));
+        if (digits.size() < whole) out.fill(whole - digits.size(), '0');
         if (digits.size() > whole) {
-            out += decimalSeparator();
-            out += digits.substr(whole);
+            out.put(decimalSeparator());
+            out.put(digits.substr(whole));
         }
     } else {
-        out += '0';
-        out += decimalSeparator();
-        out.append(static_cast<std::size_t>(-exponent), '0');
-        out += digits;
+        out.put('0');
+        out.put(decimalSeparator());
+        out.fill(static_cast<std::size_t>(-exponent), '0');
+        out.put(digits);
     }
-    return out;
+}
+
+void writeFixed(Extended value, int decimals, NumberText& out)
+{
+    decimals = decimals < 0 ? 0 : (decimals > kMaxDecimalDigits ? kMaxDecimalDigits : decimals);
+    const DecimalDigits d = toDecimalDigits(value, kMaxDecimalDigits, decimals);
+    if (writeSpecial(d, out)) return;
+    if (d.exponent > kMaxDecimalDigits) {
+        writeGeneral(value, kMaxDecimalDigits, out);
+        return;
+    }
+    if (d.negative) out.put('-');
+
+    const std::string_view digits = d.text();
+    std::size_t used = 0;
+    if (d.exponent <= 0) {
+        out.put('0');
+    } else {
+        const auto whole = static_cast<std::size_t>(d.exponent);
+        used = std::min(whole, digits.size());
+        out.put(digits.substr(0, used));
+        out.fill(whole - used, '0');
+    }
+    if (decimals > 0) {
+        out.put(decimalSeparator());
+        // Zeros between the point and the first digit, the digits left, then
+        // zeros up to the number of decimals.
+        std::size_t written = 0;
+        if (d.exponent < 0 && !digits.empty()) {
+            written = std::min(static_cast<std::size_t>(-d.exponent),
+                               static_cast<std::size_t>(decimals));
+            out.fill(written, '0');
+        }
+        const std::string_view rest =
+            digits.substr(used, static_cast<std::size_t>(decimals) - written);
+        out.put(rest);
+        out.fill(static_cast<std::size_t>(decimals) - written - rest.size(), '0');
+    }
 }
 
 }  // namespace
 
 std::string formatGeneral(Extended value)
 {
-    return generalWithPrecision(value, kGeneralPrecision);
+    NumberText out;
+    writeGeneral(value, kGeneralPrecision, out);
+    return std::string(out.view());
 }
 
 std::string formatFixed(Extended value, int decimals)
 {
-    decimals = decimals < 0 ? 0 : (decimals > kMaxDecimalDigits ? kMaxDecimalDigits : decimals);
-    const DecimalDigits d = toDecimalDigits(value, kMaxDecimalDigits, decimals);
-    std::string out;
-    if (appendSpecial(d, out)) return out;
-    if (d.exponent > kMaxDecimalDigits) return generalWithPrecision(value, kMaxDecimalDigits);
-    if (d.negative) out += '-';
-
-    const std::string_view digits = d.text();
-    std::size_t used = 0;
-    if (d.exponent <= 0) {
-        out += '0';
-    } else {
-        const auto whole = static_cast<std::size_t>(d.exponent);
-        used = std::min(whole, digits.size());
-        out += digits.substr(0, used);
-        out.append(whole - used, '0');
-    }
-    if (decimals > 0) {
-        out += decimalSeparator();
-        std::string fraction;
-        if (d.exponent < 0 && !digits.empty()) fraction.append(static_cast<std::size_t>(-d.exponent), '0');
-        fraction += digits.substr(used);
-        fraction.resize(static_cast<std::size_t>(decimals), '0');
-        out += fraction;
-    }
-    return out;
+    NumberText out;
+    writeFixed(value, decimals, out);
+    return std::string(out.view());
 }
 
 std::string formatPercent(Extended value) { return formatNumber("%.f%s", value, '%'); }
@@ -113,8 +158,33 @@ namespace {
                         "' invalid or incompatible with argument");
 }
 
-std::string applyFormat(std::string_view format, Extended value, std::optional<char> character)
+// "%.<digits>f" alone, or followed by "%s": the model's three formats.
+// Their decimals, or -1 for any other format.
+int fixedDirectiveDecimals(std::string_view format, bool withCharacter)
 {
+    if (withCharacter) {
+        if (!format.ends_with("%s")) return -1;
+        format.remove_suffix(2);
+    }
+    if (format.size() < 3 || format.size() > 4 || !format.starts_with("%.") ||
+        format.back() != 'f')
+        return -1;
+    if (format.size() == 3) return 0;
+    const char digit = format[2];
+    return digit >= '0' && digit <= '9' ? digit - '0' : -1;
+}
+
+// `character` is the "%s" argument, or none when nullptr.
+std::string applyFormat(std::string_view format, Extended value, const char* character)
+{
+    // The common case written straight into the result's own text.
+    if (const int decimals = fixedDirectiveDecimals(format, character != nullptr);
+        decimals >= 0) {
+        NumberText fixed;
+        writeFixed(value, decimals, fixed);
+        if (character) fixed.put(*character);
+        return std::string(fixed.view());
+    }
     std::string out;
     bool valueUsed = false;
     for (std::size_t i = 0; i < format.size(); ++i) {
@@ -137,11 +207,13 @@ std::string applyFormat(std::string_view format, Extended value, std::optional<c
         }
         const char letter = format[i];
         if ((letter == 'f' || letter == 'F') && !valueUsed) {
-            out += formatFixed(value, decimals);
+            NumberText fixed;
+            writeFixed(value, decimals, fixed);
+            out += fixed.view();
             valueUsed = true;
         } else if ((letter == 's' || letter == 'S') && valueUsed && character) {
             out += *character;
-            character.reset();
+            character = nullptr;
         } else {
             rejectFormat(format);
         }
@@ -153,12 +225,12 @@ std::string applyFormat(std::string_view format, Extended value, std::optional<c
 
 std::string formatNumber(std::string_view format, Extended value)
 {
-    return applyFormat(format, value, std::nullopt);
+    return applyFormat(format, value, nullptr);
 }
 
 std::string formatNumber(std::string_view format, Extended value, char character)
 {
-    return applyFormat(format, value, character);
+    return applyFormat(format, value, &character);
 }
 
 }  // namespace morvane

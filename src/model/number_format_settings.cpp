@@ -33,7 +33,6 @@ void loadNumberFormatSettings()
         // nl_langinfo_l answers from the "C" locale whatever it is given.
         const locale_t previous = uselocale(userLocale);
         loaded.decimalSeparator = singleByteOr(nl_langinfo(RADIXCHAR), loaded.decimalSeparator);
-        loaded.thousandSeparator = singleByteOr(nl_langinfo(THOUSEP), loaded.thousandSeparator);
         uselocale(previous);
         freelocale(userLocale);
     }

@@ -1,13 +1,13 @@
 #pragma once
 // The number format settings: the decimal separator shared by the parse rule
-// and every format, and the thousands separator (loaded, never written or
-// accepted). One process-wide instance, replaced only on the UI thread.
+// and every format (no format writes a thousands separator and the parse
+// rule accepts none). One process-wide instance, replaced only on the UI
+// thread.
 
 namespace morvane {
 
 struct NumberFormatSettings {
     char decimalSeparator = '.';
-    char thousandSeparator = ',';
 };
 
 // The one process-wide instance.

@@ -1,6 +1,7 @@
 #include "parse_number.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "failures.h"
@@ -56,13 +57,34 @@ bool readSign(TextReader& reader)
     return false;
 }
 
-// Two extended operations, each rounded to nearest: beyond 2^64 the result
-// differs from a single rounding of accumulator * 10 + digit.
-void accumulateDigit(Extended& accumulator, int digit)
-{
-    accumulator *= 10;
-    accumulator += digit;
-}
+// The mantissa digits as accumulator = accumulator x 10 + digit, two
+// extended operations per digit, each rounded to nearest: beyond 2^64 the
+// result differs from a single rounding of accumulator x 10 + digit. Below
+// 2^64 every step is exact, so the digits are gathered in a 64-bit integer
+// while they fit and handed to the extended arithmetic only after that:
+// the same value, without two extended operations per digit of every text.
+class MantissaAccumulator {
+public:
+    void add(int digit)
+    {
+        if (!inExtended_) {
+            if (whole_ <= (UINT64_MAX - 9) / 10) {
+                whole_ = whole_ * 10 + static_cast<std::uint64_t>(digit);
+                return;
+            }
+            extended_ = Extended(whole_);
+            inExtended_ = true;
+        }
+        extended_ *= 10;
+        extended_ += digit;
+    }
+    Extended value() const { return inExtended_ ? extended_ : Extended(whole_); }
+
+private:
+    std::uint64_t whole_ = 0;
+    Extended extended_ = 0;
+    bool inExtended_ = false;
+};
 
 }  // namespace
 
@@ -74,17 +96,17 @@ Extended parseNumber(std::string_view text)
     reader.skipBlanks();
     const bool negative = readSign(reader);
 
-    Extended accumulator = 0;
+    MantissaAccumulator mantissa;
     bool consumedMantissa = false;
     while (reader.nextIsDigit()) {
-        accumulateDigit(accumulator, reader.takeDigit());
+        mantissa.add(reader.takeDigit());
         consumedMantissa = true;
     }
     long long fractionDigits = 0;
     if (reader.skipIf(separator)) {
         consumedMantissa = true;
         while (reader.nextIsDigit()) {
-            accumulateDigit(accumulator, reader.takeDigit());
+            mantissa.add(reader.takeDigit());
             ++fractionDigits;
         }
     }
@@ -101,6 +123,7 @@ Extended parseNumber(std::string_view text)
     reader.skipBlanks();
     if (!reader.atEnd()) rejectText(text);
     // Too many digits for the extended range: the text is not a number.
+    const Extended accumulator = mantissa.value();
     if (isInfinite(accumulator)) rejectText(text);
 
     const long long scale =

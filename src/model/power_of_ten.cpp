@@ -24,18 +24,13 @@ Extended scaleByPowerOfTen(Extended x, int n)
     if (n <= -kScaleLimit) return 0;
 
     const int m = std::abs(n);
-    const Extended steps[3] = {
-        kPowersOfTenSmall[m % 32],
-        kPowersOfTenMedium[(m / 32) % 16],
-        kPowersOfTenLarge[m / 512],
-    };
     // The first step is always taken, even when it multiplies by 1.
-    Extended result = n > 0 ? x * steps[0] : x / steps[0];
-    for (int i = 1; i < 3; ++i) {
-        const bool skipped = (i == 1) ? (m / 32) % 16 == 0 : m / 512 == 0;
-        if (skipped) continue;
-        result = n > 0 ? result * steps[i] : result / steps[i];
-    }
+    const Extended small = kPowersOfTenSmall[m % 32];
+    Extended result = n > 0 ? x * small : x / small;
+    if (const int medium = (m / 32) % 16; medium != 0)
+        result = n > 0 ? result * kPowersOfTenMedium[medium] : result / kPowersOfTenMedium[medium];
+    if (const int large = m / 512; large != 0)
+        result = n > 0 ? result * kPowersOfTenLarge[large] : result / kPowersOfTenLarge[large];
     return result;
 }
 

@@ -139,10 +139,10 @@ Unpacked unpackNormal(SoftwareExtended value)
     return {value.negative(), value.exponentField() - kBias - 63, value.significand()};
 }
 
-Unpacked unpack(SoftwareExtended value)
+// A subnormal value, normalised; kept out of line so that unpack() stays
+// small enough to inline.
+[[gnu::noinline]] Unpacked unpackSubnormal(SoftwareExtended value)
 {
-    if (value.isNormal()) [[likely]]
-        return unpackNormal(value);
     const int field = value.exponentField();
     std::uint64_t significand = value.significand();
     int exponent = (field == 0 ? 1 : field) - kBias - 63;
@@ -150,6 +150,13 @@ Unpacked unpack(SoftwareExtended value)
     significand <<= shift;
     exponent -= shift;
     return {value.negative(), exponent, significand};
+}
+
+inline Unpacked unpack(SoftwareExtended value)
+{
+    if (value.isNormal()) [[likely]]
+        return unpackNormal(value);
+    return unpackSubnormal(value);
 }
 
 // Rounds bits [drop, 64) of `bits` to nearest, ties to even, for drop >= 1.
@@ -244,6 +251,11 @@ SoftwareExtended::SoftwareExtended(double value)
     const bool negative = (bits >> 63) != 0;
     const int field = static_cast<int>((bits >> 52) & 0x7FF);
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    if (field != 0 && field != 0x7FF) [[likely]] {  // normal: the same bits, re-biased
+        *this = fromFields(negative, static_cast<std::uint16_t>(field - 1023 + kBias),
+                           (fraction | (std::uint64_t{1} << 52)) << 11);
+        return;
+    }
     if (field == 0x7FF) {
         *this = fraction == 0 ? infinity(negative) : notANumber();
         return;

@@ -96,14 +96,8 @@ MainWindow::MainWindow(QWidget* parent)
 
     connect(irrigation_->recalculateButton(), &QPushButton::clicked, this,
             [this] { Application::reportFailures([this] { recalculate(); }); });
-    // Runs while the chart paints: a failure is shown once the paint is over.
-    connect(lightSoil_->chart(), &Chart::redrawn, this, [this] {
-        try {
-            placeMarkers();
-        } catch (...) {
-            Application::reportLater(std::current_exception());
-        }
-    });
+    placeMarkersAfterRedraws(*lightSoil_, results_.light, "LtSD", "LtDD");
+    placeMarkersAfterRedraws(*heavySoil_, results_.heavy, "HvSD", "HvDD");
 
     Application::reportFailures([this] {
         recalculate();
@@ -282,16 +276,18 @@ void MainWindow::describeCharts()
     heavySoil_->describe(soilCaption(SoilSlot::heavy, soils_.heavy));
 }
 
-void MainWindow::placeMarkers()
+void MainWindow::placeMarkersAfterRedraws(SoilProfileView& view, const SoilResults& soil,
+                                          const char* shallowName, const char* deepName)
 {
-    // The heavy soil's markers move here too: a redraw of its chart alone
-    // leaves them where they are.
-    const SoilResults& light = results_.light;
-    const SoilResults& heavy = results_.heavy;
-    lightSoil_->placeMarkers(detectorDepth(light.shallowDetectorText, "LtSD"),
-                             detectorDepth(light.deepDetectorText, "LtDD"));
-    heavySoil_->placeMarkers(detectorDepth(heavy.shallowDetectorText, "HvSD"),
-                             detectorDepth(heavy.deepDetectorText, "HvDD"));
+    // Runs while the chart paints: a failure is shown once the paint is over.
+    connect(view.chart(), &Chart::redrawn, this, [&view, &soil, shallowName, deepName] {
+        try {
+            view.placeMarkers(detectorDepth(soil.shallowDetectorText, shallowName),
+                              detectorDepth(soil.deepDetectorText, deepName));
+        } catch (...) {
+            Application::reportLater(std::current_exception());
+        }
+    });
 }
 
 }  // namespace morvane

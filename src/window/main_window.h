@@ -71,9 +71,12 @@ private:
     void setLinesAndWarnings();
     // Each chart and its markers in words, for screen readers.
     void describeCharts();
-    // After each full redraw of the light-soil chart: the markers of both
-    // charts move to their detectors' depths.
-    void placeMarkers();
+    // At the end of each full redraw of the view's chart its markers move to
+    // their detectors' depths, read from the labels named. (Both charts
+    // redraw in the same paint after every run, so the screen's first frame
+    // shows all four markers in place.)
+    void placeMarkersAfterRedraws(SoilProfileView& view, const SoilResults& soil,
+                                  const char* shallowName, const char* deepName);
 
     ModelResults results_;
     WindowSoils soils_;

@@ -29,7 +29,6 @@ Panel::Panel(QWidget* parent, const QString& name, QRect geometry, QColor colour
     setColor(colour);
 }
 
-QColor Panel::color() const { return palette().color(QPalette::Window); }
 
 void Panel::setColor(QColor colour)
 {

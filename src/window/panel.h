@@ -15,7 +15,6 @@ class Panel : public QFrame {
 public:
     Panel(QWidget* parent, const QString& name, QRect geometry, QColor colour);
 
-    QColor color() const;
     void setColor(QColor colour);
 };
 

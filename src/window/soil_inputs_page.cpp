@@ -49,7 +49,10 @@ void showStorageWarning(const std::optional<bool>& storageNegative, TextLabel* s
 {
     if (!storageNegative)
         return;
-    storage->setFontColour(*storageNegative ? colours::red : colours::black);
+    // A new palette costs more than the rest of the run's texts together.
+    const QColor colour = *storageNegative ? colours::red : colours::black;
+    if (storage->fontColour() != colour)
+        storage->setFontColour(colour);
     warning->setVisible(*storageNegative);
 }
 

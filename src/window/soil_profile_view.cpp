@@ -24,7 +24,6 @@ Chart* createChart(QWidget* parent, const SoilProfileDesign& design)
     chart->setObjectName(design.chartName);
     chart->setGeometry(QRect(design.chartPosition, kChartSize));
     chart->setColor(colours::sand);
-    chart->setBevelOuter(PanelBevel::None);
     chart->setMarginTop(10);
 
     ChartAxis& across = chart->bottomAxis();
@@ -106,8 +105,8 @@ void SoilProfileView::rebuildBand(const SoilDepths& depths)
     auto* band = new AreaSeries(chart_);
     chart_->addSeries(band);
     bandBottom_ = depths.maxDetectionDepth.value();
-    band->addPoint(0, bandBottom_, QString(), colours::blue);
-    band->addPoint(10, bandBottom_, QString(), colours::blue);
+    band->addPoint(0, bandBottom_, colours::blue);
+    band->addPoint(10, bandBottom_, colours::blue);
     band->setUseYOrigin(true);
     band->setTitle(bandTitle_);
 }
@@ -126,12 +125,6 @@ void SoilProfileView::showDeepMarker(bool shown) { deepMarker_->setVisible(shown
 void SoilProfileView::setLines(double rootZoneLine, const SoilDepths& depths,
                                double appliedDepth)
 {
-    // Depth conversions need the chart's display layout, which a chart gets
-    // at its first paint; laying it out now gives the bar its display
-    // thickness from the first paint on.
-    if (chart_->chartBounds().width() == 0)
-        chart_->calculateLayout();
-
     rootZoneLine_->setValue(rootZoneLine);
 
     const double front = depths.front24h.value();
@@ -141,13 +134,18 @@ void SoilProfileView::setLines(double rootZoneLine, const SoilDepths& depths,
 
     appliedDepth_ = appliedDepth;
     appliedWaterBar_->setValue(-appliedDepth / 2);
-    appliedWaterBar_->pen().setWidth(chart_->leftAxis().pixelLengthOf(appliedDepth));
+    // The depth scale as the chart will be drawn, also before its first
+    // paint: the bar has its full thickness from the first display on.
+    appliedWaterBar_->pen().setWidth(depthMap().lengthOf(appliedDepth));
 }
+
+AxisMap SoilProfileView::depthMap() const { return chart_->axisMap(Chart::LeftAxisIndex); }
 
 void SoilProfileView::placeMarkers(double shallowDepth, double deepDepth)
 {
-    placeMarker(*shallowMarker_, chart_->leftAxis().pixelOf(shallowDepth));
-    placeMarker(*deepMarker_, chart_->leftAxis().pixelOf(deepDepth));
+    const AxisMap depth = depthMap();
+    placeMarker(*shallowMarker_, depth.pixelOf(shallowDepth));
+    placeMarker(*deepMarker_, depth.pixelOf(deepDepth));
 }
 
 }  // namespace morvane

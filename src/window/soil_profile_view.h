@@ -7,13 +7,14 @@
 //
 // The window drives it one recalculation step at a time (rebuildBand,
 // colourMarkers, showDeepMarker, setLines), and places the markers after the
-// light-soil chart's full redraws (placeMarkers). What the steps decided to
-// draw is read back, for the words a screen reader speaks, from the view
-// itself (shownFacts, describe).
+// chart's full redraws (placeMarkers). What the steps decided to draw is read
+// back, for the words a screen reader speaks, from the view itself
+// (shownFacts, describe).
 
 #include <QPoint>
 #include <QString>
 
+#include "axis_map.h"
 #include "chart_description.h"
 #include "wetting_front_model.h"
 
@@ -60,7 +61,8 @@ public:
     // 600 mm; the applied-water bar standing on the surface, as thick as the
     // applied depth on the depth scale.
     void setLines(double rootZoneLine, const SoilDepths& depths, double appliedDepth);
-    // Centres each marker on its detector's depth.
+    // Centres each marker on its detector's depth, on the depth scale the
+    // chart is drawn with.
     void placeMarkers(double shallowDepth, double deepDepth);
     // What the chart shows now, for the soil named `soilName` (its caption):
     // the band, the markers shown and their colours, the lines drawn and the
@@ -72,6 +74,8 @@ public:
     void describe(const QString& soilName);
 
 private:
+    AxisMap depthMap() const;
+
     Chart* chart_;
     ColorLine* rootZoneLine_;
     ColorLine* front24hLine_;

@@ -260,14 +260,5 @@ TEST_F(SoilChartPixels, LabelsAndTitleSitInTheirColumns)
     EXPECT_FALSE(inked(layout.titleEdge, layout.labelEdge - 20, 0, image.height()));
 }
 
-TEST_F(SoilChartPixels, BlankCustomTitleShowsNothing)
-{
-    const QImage emptyTitle = Render();
-    chart.title().setText({u" "_s});
-    EXPECT_EQ(Render(), emptyTitle);
-    chart.title().setText({u"Soil"_s});
-    EXPECT_NE(Render(), emptyTitle);
-}
-
 }  // namespace
 }  // namespace morvane

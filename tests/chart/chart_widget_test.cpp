@@ -107,6 +107,41 @@ TEST_F(ChartWidget, CacheMatchesTheRenderedImageAndTheScreenRatio)
     }
 }
 
+// The picture of the panel, wall and axes is kept between full redraws; after
+// each change, one in a row of them, the picture a full redraw leaves must
+// still be the one drawn from scratch.
+TEST_F(ChartWidget, KeptBackgroundFollowsEveryChange)
+{
+    auto* band = static_cast<AreaSeries*>(chart.series(0));
+    ColorLine& line = test::addDepthLine(chart, 500, colours::yellow, 3);
+    const struct {
+        const char* name;
+        std::function<void()> change;
+    } steps[] = {
+        {"first redraw", [] {}},
+        {"a new band", [&] {
+             chart.removeAllSeries();
+             band = test::addBand(chart, 350, colours::blue);
+         }},
+        {"a line moves", [&] { line.setValue(100); }},
+        {"the axis title", [&] { chart.leftAxis().title().setCaption(u"Depth"_s); }},
+        {"the label font", [&] { chart.leftAxis().labelsFont().setBold(true); }},
+        {"the panel colour", [&] { chart.setColor(colours::cream); }},
+        {"the top margin", [&] { chart.setMarginTop(5); }},
+        {"the wall", [&] { chart.backWall().pen().setColor(colours::red); }},
+        {"no active series: the top and right axes show", [&] { band->setActive(false); }},
+        {"a series again", [&] { band->setActive(true); }},
+        {"a wider panel", [&] { chart.resize(180, 401); }},
+    };
+    for (const auto& step : steps) {
+        step.change();
+        chart.redrawCache();
+        EXPECT_EQ(chart.cache().toImage().convertToFormat(QImage::Format_RGB32),
+                  chart.renderToImage())
+            << step.name;
+    }
+}
+
 TEST_F(ChartWidget, ResizingRedrawsAgain)
 {
     chart.show();

@@ -8,21 +8,13 @@ void setUpSoilChart(Chart& chart)
 {
     chart.resize(137, 401);
     chart.setColor(colours::sand);
-    chart.setBevelOuter(PanelBevel::None);
-    chart.setBevelInner(PanelBevel::None);
     chart.setMarginTop(10);
-    chart.title().setCustomPosition(true);
-    chart.title().setLeft(50);
-    chart.title().setTop(0);
-    chart.title().setText({QString()});
 
     ChartAxis& bottom = chart.bottomAxis();
-    bottom.setAutomatic(false);
     bottom.setMinMax(0, 1);
     bottom.setVisible(false);
 
     ChartAxis& depth = chart.leftAxis();
-    depth.setAutomatic(false);
     depth.setMinMax(0, 600);
     depth.setInverted(true);
     depth.title().setCaption(u"Soil Depth (mm)"_s);
@@ -34,8 +26,8 @@ AreaSeries* addBand(Chart& chart, double depth, QColor color)
 {
     auto* series = new AreaSeries(&chart);
     chart.addSeries(series);
-    series->addPoint(0, depth, QString(), color);
-    series->addPoint(10, depth, QString(), color);
+    series->addPoint(0, depth, color);
+    series->addPoint(10, depth, color);
     series->setUseYOrigin(true);
     series->setYOrigin(0);
     return series;

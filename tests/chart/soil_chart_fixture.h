@@ -1,6 +1,6 @@
 #pragma once
 // A chart set up the way the window sets up its soil profile charts:
-// 137 x 401, sand, no bevel, top margin 10, a hidden bottom axis fixed at
+// 137 x 401, sand, top margin 10, a hidden bottom axis fixed at
 // 0..1 and an inverted left depth axis fixed at 0..600 with a bold 13-pixel
 // title.
 

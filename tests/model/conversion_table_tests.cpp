@@ -229,37 +229,13 @@ TEST(RoundToInteger, RaisesInvalidOperationOutsideTheRange)
     }
 }
 
-TEST(TruncatingDivision, TruncatesTowardZero)
-{
-    const struct {
-        std::int64_t dividend, divisor, quotient, remainder;
-    } cases[] = {{-7, 5, -1, -2}, {7, 5, 1, 2}, {7, -5, -1, 2}, {-7, -5, 1, -2}, {0, 5, 0, 0}};
-    for (const auto& c : cases) {
-        const QuotientRemainder result = truncatingDivision(c.dividend, c.divisor);
-        EXPECT_EQ(result.quotient, c.quotient);
-        EXPECT_EQ(result.remainder, c.remainder);
-    }
-    try {
-        truncatingDivision(1, 0);
-        ADD_FAILURE() << "no failure";
-    } catch (const EDivByZero& e) {
-        EXPECT_EQ(e.message(), "Division by zero");
-    }
-    EXPECT_THROW(truncatingDivision(std::numeric_limits<std::int64_t>::min(), -1), EIntOverflow);
-}
-
 TEST(Maximum, ReturnsTheSecondArgumentOnEquality)
 {
-    EXPECT_EQ(maximum(150.0, 165.0), 165.0);
-    EXPECT_EQ(maximum(-3.0, 0.0), 0.0);
     EXPECT_EQ(maximum(Extended{150}, Extended{165}), 165);
     EXPECT_EQ(maximum(Extended{-3}, Extended{0}), 0);
     // Equal arguments: the second one, told apart here by the sign of zero.
-    EXPECT_TRUE(std::signbit(maximum(0.0, -0.0)));
-    EXPECT_FALSE(std::signbit(maximum(-0.0, 0.0)));
     EXPECT_TRUE(hasSignBit(maximum(Extended{0.0}, Extended{-0.0})));
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_THROW(maximum(nan, 1.0), EInvalidOp);
     EXPECT_THROW(maximum(Extended{1}, Extended{nan}), EInvalidOp);
 }
 
@@ -287,14 +263,10 @@ TEST(Failures, CarryTheirFixedMessagesAndClassNames)
     const EZeroDivide zeroDivide;
     const EInvalidOp invalidOp;
     const EOverflow overflow;
-    const EUnderflow underflow;
-    const EDivByZero divByZero;
     const std::pair<const Exception*, std::pair<const char*, const char*>> cases[] = {
         {&zeroDivide, {"EZeroDivide", "Floating point division by zero"}},
         {&invalidOp, {"EInvalidOp", "Invalid floating point operation"}},
         {&overflow, {"EOverflow", "Floating point overflow"}},
-        {&underflow, {"EUnderflow", "Floating point underflow"}},
-        {&divByZero, {"EDivByZero", "Division by zero"}},
     };
     for (const auto& [failure, expected] : cases) {
         EXPECT_STREQ(failure->className(), expected.first);
@@ -302,7 +274,6 @@ TEST(Failures, CarryTheirFixedMessagesAndClassNames)
     }
     EXPECT_NE(dynamic_cast<const EMathError*>(&overflow), nullptr);
     EXPECT_NE(dynamic_cast<const EExternal*>(&overflow), nullptr);
-    EXPECT_NE(dynamic_cast<const EIntError*>(&divByZero), nullptr);
 }
 
 }  // namespace

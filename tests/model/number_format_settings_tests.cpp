@@ -40,43 +40,32 @@ private:
     NumberFormatSettings savedSettings_;
 };
 
-TEST_F(LocaleSettingsTest, CommaLocaleGivesCommaToParseAndFormats)
+// One load after another, so each row also shows that a reload follows the
+// locale. The decimal separator of ps_AF is U+066B, two bytes in UTF-8; an
+// unknown locale cannot be loaded: both keep the point.
+TEST_F(LocaleSettingsTest, EachLocaleGivesItsSeparatorToParseAndFormats)
 {
-    loadFrom("de_DE.utf8");
-    EXPECT_EQ(numberFormatSettings().decimalSeparator, ',');
-    EXPECT_EQ(numberFormatSettings().thousandSeparator, '.');
-    EXPECT_EQ(parseNumber("2,5"), 2.5);
-    EXPECT_THROW(parseNumber("2.5"), EConvertError);
-    EXPECT_EQ(formatFixed(35, 1), "35,0");
-}
-
-TEST_F(LocaleSettingsTest, MultibyteSeparatorFallsBackToThePoint)
-{
-    // The decimal separator of ps_AF is U+066B, two bytes in UTF-8.
-    loadFrom("ps_AF");
-    EXPECT_EQ(numberFormatSettings().decimalSeparator, '.');
-    EXPECT_EQ(numberFormatSettings().thousandSeparator, ',');
-    EXPECT_EQ(parseNumber("2.5"), 2.5);
-    EXPECT_EQ(formatFixed(35, 1), "35.0");
-}
-
-TEST_F(LocaleSettingsTest, PlainLocaleAndUnknownLocaleGiveTheDefaults)
-{
-    for (const char* locale : {"C.UTF-8", "xx_NOWHERE.utf8"}) {
-        SCOPED_TRACE(locale);
-        numberFormatSettings() = {';', ';'};
-        loadFrom(locale);
-        EXPECT_EQ(numberFormatSettings().decimalSeparator, '.');
-        EXPECT_EQ(numberFormatSettings().thousandSeparator, ',');
+    const struct {
+        const char* locale;
+        char separator;
+        const char* text;       // "2.5" as typed in the locale
+        const char* foreign;    // the other separator's "2.5", no number there
+        const char* formatted;  // 35 with one decimal
+    } rows[] = {
+        {"de_DE.utf8", ',', "2,5", "2.5", "35,0"},
+        {"C.UTF-8", '.', "2.5", "2,5", "35.0"},
+        {"ps_AF", '.', "2.5", "2,5", "35.0"},
+        {"de_DE.utf8", ',', "2,5", "2.5", "35,0"},
+        {"xx_NOWHERE.utf8", '.', "2.5", "2,5", "35.0"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.locale);
+        loadFrom(row.locale);
+        EXPECT_EQ(numberFormatSettings().decimalSeparator, row.separator);
+        EXPECT_EQ(parseNumber(row.text), 2.5);
+        EXPECT_THROW(parseNumber(row.foreign), EConvertError);
+        EXPECT_EQ(formatFixed(35, 1), row.formatted);
     }
-}
-
-TEST_F(LocaleSettingsTest, ReloadingFollowsTheLocale)
-{
-    loadFrom("de_DE.utf8");
-    EXPECT_EQ(numberFormatSettings().decimalSeparator, ',');
-    loadFrom("C.UTF-8");
-    EXPECT_EQ(numberFormatSettings().decimalSeparator, '.');
 }
 
 }  // namespace

@@ -427,9 +427,9 @@ private slots:
 
     void panelColours()
     {
-        QCOMPARE(probe().control<Panel>("Panel1")->color(), QColor(255, 251, 240));
-        QCOMPARE(probe().control<Panel>("Panel2")->color(), QColor(0, 128, 128));
-        QCOMPARE(probe().control<Panel>("Panel3")->color(), QColor(255, 255, 255));
+        QCOMPARE(probe().control<Panel>("Panel1")->palette().color(QPalette::Window), QColor(255, 251, 240));
+        QCOMPARE(probe().control<Panel>("Panel2")->palette().color(QPalette::Window), QColor(0, 128, 128));
+        QCOMPARE(probe().control<Panel>("Panel3")->palette().color(QPalette::Window), QColor(255, 255, 255));
         // The charts paint their own panels: sand outside the plot.
         for (const char* chart : {"Chart1", "Chart2"})
             QCOMPARE(probe().control(chart)->grab().toImage().pixelColor(2, 2),
