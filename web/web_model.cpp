@@ -103,13 +103,18 @@ void appendHeldValue(std::string& out, const std::optional<double>& value)
         out += "null";
 }
 
+// Each soil's sentences: {"light": "...", "heavy": "..."}.
+void appendSoilSentences(std::string& out, const std::string& light, const std::string& heavy)
+{
+    calc::JsonObject sentences(out);
+    calc::appendJsonString(sentences.key("light"), light);
+    calc::appendJsonString(sentences.key("heavy"), heavy);
+}
+
 void appendPlanSentences(std::string& out, const ResponsePlan& plan)
 {
-    out += "{\"light\": ";
-    calc::appendJsonString(out, planSentences(plan.light, plan.rateText));
-    out += ", \"heavy\": ";
-    calc::appendJsonString(out, planSentences(plan.heavy, plan.rateText));
-    out += "}";
+    appendSoilSentences(out, planSentences(plan.light, plan.rateText),
+                        planSentences(plan.heavy, plan.rateText));
 }
 
 // What a detector showed, "up" or "down"; any other word refuses the run.
@@ -131,11 +136,8 @@ bool answerShown(const DetectorsShowed& showed, const ModelResults& results)
 
 void appendAnswerSentences(std::string& out, const DetectorAnswer& answer)
 {
-    out += "{\"light\": ";
-    calc::appendJsonString(out, detectorAnswerSentence(answer.light, answer.estimateText));
-    out += ", \"heavy\": ";
-    calc::appendJsonString(out, detectorAnswerSentence(answer.heavy, answer.estimateText));
-    out += "}";
+    appendSoilSentences(out, detectorAnswerSentence(answer.light, answer.estimateText),
+                        detectorAnswerSentence(answer.heavy, answer.estimateText));
 }
 
 // What morvane-calc prints without --json. It runs without the plan, so a

@@ -19,18 +19,29 @@ const Detectors = (() => {
     { key: "light", id: "light-answer" },
     { key: "heavy", id: "heavy-answer" },
   ];
+  // Each group's choices: the word a run takes, and its text.
+  const choiceTexts = [["", "Not checked"], ["up", "UP: it responded"], ["down", "DOWN: it did not respond"]];
   const linkWords = {}; // param -> a link's word that no choice stands for
 
   const choices = (param) => [...document.getElementsByName(param)];
 
-  // `recalculate` runs the page's inputs; a choice runs them at once.
+  function addChoice(param, word, text, recalculate) {
+    const label = document.createElement("label");
+    label.className = "choice";
+    const choice = document.createElement("input");
+    Object.assign(choice, { type: "radio", name: param, value: word, defaultChecked: word === "" });
+    choice.addEventListener("change", () => {
+      delete linkWords[param];
+      recalculate();
+    });
+    label.append(choice, text);
+    byId(`${param}-error`).before(label);
+  }
+
+  // Adds the choices; `recalculate` runs the page's inputs, at once on a choice.
   function build(recalculate) {
     for (const { param } of groups)
-      for (const choice of choices(param))
-        choice.addEventListener("change", () => {
-          delete linkWords[param];
-          recalculate();
-        });
+      for (const [word, text] of choiceTexts) addChoice(param, word, text, recalculate);
   }
 
   // The link's choices; "Not checked" where it names none.

@@ -185,9 +185,9 @@ const MorvanePage = (() => {
     page.drawEmptyCharts();
     const defaults = page.defaultTexts();
     Soils.build(page, defaults);
-    page.fillInputsFromAddress(defaults);
     // A detector's choice is taken at once, without moving the focus.
     Detectors.build(() => page.recalculate());
+    page.fillInputsFromAddress(defaults);
     page.recalculate();
     byId("inputs").addEventListener("submit", (event) => {
       event.preventDefault();
