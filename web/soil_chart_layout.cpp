@@ -4,6 +4,7 @@
 #include <string>
 
 #include "axis_scale.h"
+#include "detector_depth.h"
 #include "numeric_ops.h"
 #include "parse_number.h"
 
@@ -22,7 +23,6 @@ constexpr int kPlotTop = 40;
 constexpr int kPlotRight = 133;
 constexpr int kPlotBottom = 385;
 constexpr double kDepthRange = 600;
-constexpr double kDeepDetectorMinimumRootZone = 300;
 constexpr int kColourLineWidth = 3;  // root zone and 24-hour lines
 constexpr int kMarkerSize = 17;
 constexpr int kMarkerLeft = 80;

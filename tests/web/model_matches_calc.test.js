@@ -1,8 +1,9 @@
 // The page's WebAssembly model against the native morvane-calc: the same
-// texts, warnings, held depths and failure message, byte for byte, for the
-// worked examples, every kind of failure, soils of one's own (and the
-// message for one that is not valid) and 1,000 seeded random inputs with
-// random soils among them, with "." and "," as the decimal separator.
+// texts, warnings, held depths, detectors' answer and failure message, byte
+// for byte, for the worked examples, every kind of failure, soils of one's
+// own (and the message for one that is not valid), what the detectors
+// showed, and 1,000 seeded random inputs with random soils and detectors
+// among them, with "." and "," as the decimal separator.
 //   node --test tests/web/  (MORVANE_PAGE=OUT/index.html MORVANE_CALC=.../morvane-calc)
 "use strict";
 
@@ -18,7 +19,8 @@ if (!pagePath || !calcPath) throw new Error("set MORVANE_PAGE and MORVANE_CALC")
 
 // The module's input names and morvane-calc's options for them.
 const calcOptions = { rate: "--rate", duration: "--duration", days: "--days", cwu: "--cwu",
-                      rootZone: "--root-zone", lightSoil: "--light-soil", heavySoil: "--heavy-soil" };
+                      rootZone: "--root-zone", lightSoil: "--light-soil", heavySoil: "--heavy-soil",
+                      shallowShowed: "--shallow-showed", deepShowed: "--deep-showed" };
 
 // morvane-calc's answer for the texts: its --json line with the error line
 // of standard error, and its plain output. The JSON run works out the
@@ -176,11 +178,13 @@ describe("the page's model gives morvane-calc's texts", () => {
       assert.equal(expectSameAsCalc(model, given, separator).refused, message, JSON.stringify(given));
   });
 
-  it("on 1,000 seeded random inputs, a third of them with random soils", () => {
+  it("on 1,000 seeded random inputs, a third of them with random soils, most with detectors", () => {
     const next = random(20261208);
     const nextSoil = random(20260420);
+    const nextShowed = random(20260521);
     let failures = 0;
     let ownSoils = 0;
+    let answers = 0;
     for (let i = 0; i < 1000; ++i) {
       const separator = next() < 0.3 ? "," : ".";
       const localised = (text) => (separator === "," && next() < 0.9 ? text.replace(".", ",") : text);
@@ -191,13 +195,60 @@ describe("the page's model gives morvane-calc's texts", () => {
       };
       for (const slot of ["lightSoil", "heavySoil"])
         if (nextSoil() < 0.2) texts[slot] = randomSoil(nextSoil, separator);
+      for (const detector of ["shallowShowed", "deepShowed"]) {
+        const word = ["up", "down", undefined][Math.floor(nextShowed() * 3)];
+        if (word) texts[detector] = word;
+      }
       const answer = expectSameAsCalc(model, texts, separator);
       if (answer.refused !== null || answer.report.error !== null) ++failures;
       if (answer.report?.soils) ++ownSoils;
+      if (answer.answerSentences) ++answers;
     }
     // Both outcomes are well represented, so neither path goes untested.
     assert.ok(failures > 100 && failures < 900, `${failures} of 1000 runs failed`);
     assert.ok(ownSoils > 200, `${ownSoils} runs with an own soil`);
+    assert.ok(answers > 200, `${answers} runs with the detectors' answer`);
+  });
+
+  it("answers what the detectors showed in the window's words, worked by hand", () => {
+    // Default inputs: 25 mm applied, estimate 5 x 5 = 25 mm, root zone 500 mm,
+    // detectors at 165 and 335 mm. A detector at x responds while the deficit
+    // is at most (25 / x - (DETECT - FC)) x 500: light (0.04) 55.76 at 165 and
+    // 17.31 at 335, heavy (0.02) 65.76 and 27.31; a day is a fifth of that.
+    const contradiction = "What your detectors showed contradicts the model: no deficit before " +
+                          "this irrigation gives that answer. A detector may be faulty or badly installed.";
+    const says = (range, estimate, use) =>
+      `Your detectors say the deficit before this irrigation was ${range} mm (you estimated ${estimate}): ` +
+      `the crop used ${use} mm a day.`;
+    const cases = [
+      [{ shallowShowed: "up", deepShowed: "down" }, ".",
+       says("between 17.3 and 55.8", "25 mm", "3.5 to 11.2"),
+       says("between 27.3 and 65.8", "25 mm, less than that", "5.5 to 13.2")],
+      [{ duration: "2,5", shallowShowed: "up", deepShowed: "down" }, ",",
+       says("between 17,3 and 55,8", "25 mm", "3,5 to 11,2"),
+       says("between 27,3 and 65,8", "25 mm, less than that", "5,5 to 13,2")],
+      [{ shallowShowed: "up", deepShowed: "up" }, ".",
+       says("at most 17.3", "25 mm, more than that", "at most 3.5"), says("at most 27.3", "25 mm", "at most 5.5")],
+      [{ shallowShowed: "down", deepShowed: "up" }, ".", contradiction, contradiction],
+      // Root zone 299: one detector at 150 mm, light (25 / 150 - 0.04) x 299 =
+      // 37.87, heavy (25 / 150 - 0.02) x 299 = 43.85; the deep one does not count.
+      [{ rootZone: "299", shallowShowed: "down", deepShowed: "up" }, ".",
+       says("at least 37.9", "25 mm, less than that", "at least 7.6"),
+       says("at least 43.9", "25 mm, less than that", "at least 8.8")],
+      // Only a detector the run does not show: no answer, as in the window.
+      [{ rootZone: "299", deepShowed: "down" }, ".", undefined, undefined],
+    ];
+    for (const [given, separator, light, heavy] of cases) {
+      const answer = expectSameAsCalc(model, withDefaults(given), separator);
+      assert.deepEqual(answer.answerSentences ?? undefined, light && { light, heavy }, JSON.stringify(given));
+    }
+    // Another word in a link refuses the run, naming the parameter.
+    for (const [given, message] of [[{ deepShowed: "UP" }, "deepShowed takes up or down, not 'UP'."],
+                                    [{ shallowShowed: "" }, "shallowShowed takes up or down, not ''."]]) {
+      const { answer } = model.run(given, ".");
+      assert.deepEqual([answer.refused, answer.failedInput, answer.report],
+                       [message, Object.keys(given)[0], null]);
+    }
   });
 
   it("writes the default inputs with the separator", () => {

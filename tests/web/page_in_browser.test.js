@@ -169,6 +169,28 @@ describe("the page opened from a link", () => {
     assert.equal(element(bad, "AppAmount").text, "");
   });
 
+  it("answers a link's detectors in the model's words, and names a word it does not take", () => {
+    const detectors = "?shallowShowed=up&deepShowed=down";
+    // The light soil with the default inputs: the deficit is at most
+    // (25 / 165 - 0.04) x 500 = 55.76 mm (shallow UP) and more than
+    // (25 / 335 - 0.04) x 500 = 17.31 mm (deep DOWN); a day is a fifth of that.
+    for (const [extra, numbers] of [[[], ["17.3", "55.8", "3.5", "11.2"]],
+                                    [german, ["17,3", "55,8", "3,5", "11,2"]]]) {
+      const html = dumpDom(`${pageUrl}${detectors}`, extra);
+      const [low, high, lowUse, highUse] = numbers;
+      assert.equal(element(html, "light-answer").text,
+                   `Your detectors say the deficit before this irrigation was between ${low} and ` +
+                   `${high} mm (you estimated 25 mm): the crop used ${lowUse} to ${highUse} mm a day.`);
+      assert.match(html, /<input type="radio" name="shallowShowed" value="up" checked="">/);
+      assert.match(html, /<input type="radio" name="deepShowed" value="down" checked="">/);
+    }
+    const wrongWord = dumpDom(`${pageUrl}?deepShowed=UP`);
+    assert.equal(element(wrongWord, "error").text, "deepShowed takes up or down, not 'UP'.");
+    assert.equal(element(wrongWord, "deepShowed-error").hidden, false);
+    assert.doesNotMatch(wrongWord, /name="deepShowed" value="[a-z]*" checked/, "no choice is guessed");
+    assert.equal(element(wrongWord, "AppAmount").text, "");
+  });
+
   it("shows a failure as plain text with the texts written before it", () => {
     const zeroDays = dumpDom(`${pageUrl}?days=0`);
     assert.equal(element(zeroDays, "error").text, "Floating point division by zero.");
@@ -229,8 +251,9 @@ describe("the page served over HTTP", () => {
     assert.deepEqual(outcome.cutTexts, []);
     assert.deepEqual(outcome.requests, []);
     assert.equal(outcome.labelled, true);
-    // The applied depth and a failure are announced, not the whole results.
-    assert.deepEqual(outcome.liveRegions, ["error-box", "applied"]);
+    // The applied depth, a failure and the detectors' answer are announced,
+    // not the whole results.
+    assert.deepEqual(outcome.liveRegions, ["error-box", "applied", "detector-answer"]);
 
     const typed = calcTexts(["--rate", "10", "--duration", "2.25", "--root-zone", "500", "--cwu", "5",
                              "--days", "10"]);
@@ -252,13 +275,24 @@ describe("the page served over HTTP", () => {
     assert.equal(failed.address, outcome.afterRecalculate.address);
     assert.deepEqual([failed.texts.AppAmount, failed.texts.LtSWD, failed.texts.LtSTO], ["23", "0", "-43%"]);
     assert.deepEqual(failed.staleIds.sort(),
-                     [...resultNames.slice(3), "FIGURE", "FIGURE", "heavy-plan", "light-plan"].sort());
+                     [...resultNames.slice(3), "FIGURE", "FIGURE", "heavy-plan", "light-plan",
+                      "detector-answer"].sort());
     assert.equal(failed.bandRow, outcome.afterRecalculate.bandRow);
 
     assert.equal(outcome.afterCorrection.errorShown, false);
     assert.deepEqual(outcome.afterCorrection.invalid, []);
     assert.deepEqual(outcome.afterCorrection.staleIds, []);
     assert.equal(outcome.afterCorrection.texts.LtSTO, calcTexts(["--duration", "2.25"]).LtSTO);
+
+    // 22.5 mm applied, shown and counted as 23 mm: the shallow detector
+    // (165 mm) UP leaves a light soil deficit of at most (23 / 165 - 0.04) x
+    // 500 = 49.70 mm, 9.94 mm a day.
+    assert.deepEqual(outcome.afterChoice, {
+      answer: "Your detectors say the deficit before this irrigation was at most 49.7 mm " +
+              "(you estimated 25 mm): the crop used at most 9.9 mm a day.",
+      address: "?rate=10&duration=2.25&rootZone=500&cwu=5&days=5&shallowShowed=up",
+      focused: true,
+    });
   });
 });
 

@@ -18,6 +18,8 @@ const pagePath = path.resolve(process.env.MORVANE_PAGE || "");
 if (!process.env.MORVANE_PAGE) throw new Error("set MORVANE_PAGE");
 const siteFolder = path.dirname(pagePath);
 const secondExample = "?rate=12&duration=1.75&days=3&cwu=6.5&rootZone=450";
+// The default inputs with the detectors' answer under the charts, the page at its longest.
+const withAnswer = "?shallowShowed=up&deepShowed=down";
 
 async function openPage(browser, url, viewport = { width: 360, height: 640 }) {
   const page = await browser.newPage();
@@ -155,14 +157,15 @@ describe("the page on a phone", () => {
       assert.equal(await page.$eval(`#${box}`, (input) => input.getAttribute("aria-invalid")), "true");
       assert.equal(await text(page, `#${box}-error`), `${message}${hint}`);
       assert.equal(await inView(page, `#${box}-error`), true);
-      // Nothing of this run was written: every result and both charts are old.
-      assert.equal(await page.$$eval(".stale", (old) => old.length), 13 + 2 + 2);
+      // Nothing of this run was written: every result, both charts and plans
+      // and the detectors' answer are old.
+      assert.equal(await page.$$eval(".stale", (old) => old.length), 13 + 2 + 2 + 1);
       assert.equal(await page.evaluate(() => location.search), address);
       await page.close();
     });
 
   it("reflows at 200 % zoom and keeps the axis labels at 11 px or more at 320 px", async () => {
-    const zoomed = await openPage(browser, `file://${pagePath}`,
+    const zoomed = await openPage(browser, `file://${pagePath}${withAnswer}`,
                                   { width: 180, height: 320, deviceScaleFactor: 2 });
     const overflow = await zoomed.evaluate(() => ({
       page: document.scrollingElement.scrollWidth,
@@ -179,7 +182,7 @@ describe("the page on a phone", () => {
   });
 
   it("prints on one A4 page, in colour and without the button", async () => {
-    const page = await openPage(browser, `file://${pagePath}`);
+    const page = await openPage(browser, `file://${pagePath}${withAnswer}`);
     const folder = fs.mkdtempSync(path.join(os.tmpdir(), "morvane-print-"));
     const pdf = path.join(folder, "page.pdf");
     await page.pdf({ path: pdf, format: "A4" });

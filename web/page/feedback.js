@@ -7,6 +7,12 @@ const Feedback = (() => {
   const byId = (id) => document.getElementById(id);
   const boxOf = (name) => MorvanePage.inputs.find((input) => input.param === name);
 
+  // A live region announces what is written into it: a text that has not
+  // changed is left as it is, so that only what changed is heard.
+  function showText(element, text) {
+    if (element.textContent !== text) element.textContent = text;
+  }
+
   // Old values stay readable but are grey, italic and explained by a note.
   function markOld(element, old) {
     element.classList.toggle("stale", old);
@@ -78,7 +84,7 @@ const Feedback = (() => {
     shown.scrollIntoView({ block: worked ? "start" : "center" });
   }
 
-  return { markOld, showFailure, showRefusal, afterRecalculate, separatorHint };
+  return { showText, markOld, showFailure, showRefusal, afterRecalculate, separatorHint };
 })();
 
 if (typeof module !== "undefined") module.exports = Feedback;

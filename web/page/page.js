@@ -1,6 +1,7 @@
-// The page: reads the five input texts and the soils (soils.js), runs the
-// model in the WebAssembly module on Recalculate (or Enter), and shows its
-// texts, warnings, plan and charts. The decimal separator follows the
+// The page: reads the five input texts, the soils (soils.js) and what the
+// detectors showed (detectors.js), runs the model in the WebAssembly module
+// on Recalculate (or Enter), and shows its texts, warnings, plan, charts and
+// the detectors' answer. The decimal separator follows the
 // browser's language; the address carries the inputs of the last run that
 // worked, so a link opens with them and computes at once:
 //   index.html?rate=12&duration=1.75&days=3&cwu=6.5&rootZone=450
@@ -93,6 +94,7 @@ const MorvanePage = (() => {
         byId(id).defaultValue = given === null ? defaults[param] : this.fromLink(given);
       }
       Soils.fill(params);
+      Detectors.fill(params);
     }
 
     inputTexts() {
@@ -105,6 +107,7 @@ const MorvanePage = (() => {
       const params = new URLSearchParams();
       for (const { param } of inputs) params.set(param, this.toLink(texts[param]));
       for (const [name, value] of Soils.linkParams()) params.set(name, value);
+      for (const [name, word] of Object.entries(Detectors.runTexts())) params.set(name, word);
       // A soil's colons may stand as they are in a query, and read better so.
       try {
         window.history.replaceState(null, "", `?${String(params).replaceAll("%3A", ":")}`);
@@ -124,15 +127,18 @@ const MorvanePage = (() => {
       const refusal = Soils.refusal();
       if (refusal !== null) {
         this.showResults(nothingWritten, true);
+        Detectors.showRefusal(null, null);
         Feedback.showRefusal(refusal.message, refusal.boxName);
         return false;
       }
       const texts = this.inputTexts();
-      const answer = this.run({ ...texts, ...Soils.runTexts() });
+      const answer = this.run({ ...texts, ...Soils.runTexts(), ...Detectors.runTexts() });
       const error = answer.refused ?? answer.report.error ?? answer.chartError;
       this.showResults(answer.report ?? nothingWritten, error !== null);
+      Detectors.showRefusal(answer.refused, answer.failedInput);
       if (error === null) {
         this.showCharts(answer);
+        Detectors.showAnswer(answer);
         Soils.showInUse();
         this.updateAddress(texts);
       }
@@ -145,7 +151,7 @@ const MorvanePage = (() => {
     showResults(report, failed) {
       for (const name of resultNames) {
         const text = report.texts[name];
-        if (text !== undefined) byId(name).textContent = text;
+        if (text !== undefined) Feedback.showText(byId(name), text);
         Feedback.markOld(byId(name), failed && text === undefined);
       }
       for (const soil of soils) {
@@ -157,6 +163,7 @@ const MorvanePage = (() => {
         Feedback.markOld(byId(soil.plan), failed);
         Feedback.markOld(byId(soil.chart).closest("figure"), failed);
       }
+      Feedback.markOld(byId("detector-answer"), failed);
       document.body.classList.toggle("failed", failed);
     }
 
@@ -178,6 +185,8 @@ const MorvanePage = (() => {
     page.drawEmptyCharts();
     const defaults = page.defaultTexts();
     Soils.build(page, defaults);
+    // A detector's choice is taken at once, without moving the focus.
+    Detectors.build(() => page.recalculate());
     page.fillInputsFromAddress(defaults);
     page.recalculate();
     byId("inputs").addEventListener("submit", (event) => {

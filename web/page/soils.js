@@ -170,7 +170,7 @@ const Soils = (() => {
       const answer = checks[slot.key];
       const title = answer.builtIn ? slot.builtInTitle : answer.name || slot.unnamedTitle;
       for (const element of document.querySelectorAll(`[data-soil-title=${slot.title}]`))
-        element.textContent = title;
+        Feedback.showText(element, title);
       const used = byId(`${slot.key}-used`);
       used.textContent = answer.description ?? "";
       used.hidden = answer.builtIn;
