@@ -138,7 +138,7 @@ DepthAxisLayout depthAxisLayout()
     axis.titleCentreRow = scale.centerPixel;
     axis.labelRightEdge = kPlotLeft - kLabelGap;
 
-    const double step = labelStep(scale.range, scale.axisSize, kLabelHeight, kLabelsSeparation, 0);
+    const double step = labelStep(scale.range, scale.axisSize, kLabelHeight, kLabelsSeparation);
     std::vector<int> ticks;
     for (double value : axisLabelValues(scale.minimum, scale.maximum, step, true)) {
         const int row = scale.pixelOf(value);
