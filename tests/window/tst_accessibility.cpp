@@ -18,13 +18,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Inputs {
-    const char* rate;
-    const char* duration;
-    const char* days;
-    const char* cropWaterUse;
-    const char* rootZone;
-};
+using Inputs = WindowInputs;
 
 // Control name -> what a screen reader reads: a result's name, a chart's
 // description.
@@ -56,12 +50,7 @@ private:
 
     void enter(const Inputs& inputs)
     {
-        probe().type("AppRate", localised(inputs.rate));
-        probe().type("Duration", localised(inputs.duration));
-        probe().type("LtDIrrig", localised(inputs.days));
-        probe().type("LtCWU", localised(inputs.cropWaterUse));
-        probe().type("Ltsdepth", localised(inputs.rootZone));
-        probe().pressRecalculate();
+        probe().enter(inputs);
         QVERIFY(reporter_.boxes.isEmpty());
     }
 

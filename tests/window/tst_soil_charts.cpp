@@ -33,13 +33,7 @@ const QRect kLegendRect(424, 224, 289, 353);
 // A column of the plot clear of the markers (columns 80..96).
 constexpr int kProbeColumn = 120;
 
-struct Inputs {
-    const char* rate;
-    const char* duration;
-    const char* days;
-    const char* cropWaterUse;
-    const char* rootZone;
-};
+using Inputs = WindowInputs;
 const Inputs kDefaultInputs{"10", "2.5", "5", "5", "500"};
 const Inputs kSecondExample{"12", "1.75", "3", "6.5", "450"};
 
@@ -137,15 +131,7 @@ private:
 
     WindowProbe probe() { return WindowProbe(*window_); }
 
-    void enter(const Inputs& inputs)
-    {
-        probe().type("AppRate", QString::fromLatin1(inputs.rate));
-        probe().type("Duration", QString::fromLatin1(inputs.duration));
-        probe().type("LtDIrrig", QString::fromLatin1(inputs.days));
-        probe().type("LtCWU", QString::fromLatin1(inputs.cropWaterUse));
-        probe().type("Ltsdepth", QString::fromLatin1(inputs.rootZone));
-        probe().pressRecalculate();
-    }
+    void enter(const Inputs& inputs) { probe().enter(inputs); }
 
     // The window as painted. The markers move at the end of a chart's full
     // redraw, so the first picture may still show them where they were;

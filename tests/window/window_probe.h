@@ -6,8 +6,19 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "localised_number_text.h"
 #include "main_window.h"
 #include "text_label.h"
+
+// The five input texts of a run, as stored ("2.5"); entered with the
+// locale's decimal separator.
+struct WindowInputs {
+    const char* rate;
+    const char* duration;
+    const char* days;
+    const char* cropWaterUse;
+    const char* rootZone;
+};
 
 class WindowProbe {
     using MainWindow = morvane::MainWindow;
@@ -32,7 +43,22 @@ public:
     {
         QTest::mouseClick(control<QPushButton>("BitBtn1"), Qt::LeftButton);
     }
+    // Types the inputs into their boxes and presses Recalculate.
+    void enter(const WindowInputs& inputs) const
+    {
+        type("AppRate", localised(inputs.rate));
+        type("Duration", localised(inputs.duration));
+        type("LtDIrrig", localised(inputs.days));
+        type("LtCWU", localised(inputs.cropWaterUse));
+        type("Ltsdepth", localised(inputs.rootZone));
+        pressRecalculate();
+    }
 
 private:
+    static QString localised(const char* text)
+    {
+        return morvane::localisedNumberText(QString::fromUtf8(text));
+    }
+
     MainWindow& window_;
 };
