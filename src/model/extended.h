@@ -35,10 +35,7 @@ inline Extended magnitude(Extended value) { return value.magnitude(); }
 // The nearest integral value, ties to even.
 inline Extended roundToIntegral(Extended value) { return value.roundedToIntegral(); }
 // The nearest integer, ties to even, of a value in [0, 2^64).
-inline std::uint64_t roundToUnsigned(Extended value)
-{
-    return static_cast<std::uint64_t>(value.roundedToIntegral());
-}
+inline std::uint64_t roundToUnsigned(Extended value) { return value.roundedToUnsigned(); }
 // The unbiased binary exponent of a normal value.
 inline int binaryExponent(Extended value) { return value.exponentField() - 16383; }
 
