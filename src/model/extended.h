@@ -28,6 +28,8 @@ using Extended = SoftwareExtended;
 
 inline bool isNotANumber(Extended value) { return value.isNaN(); }
 inline bool isInfinite(Extended value) { return value.isInfinite(); }
+// Neither infinite nor a not-a-number.
+inline bool isFinite(Extended value) { return value.exponentField() != SoftwareExtended::kMaxExponentField; }
 // Neither zero, subnormal, infinite nor a not-a-number.
 inline bool isNormal(Extended value) { return value.isNormal(); }
 inline bool hasSignBit(Extended value) { return value.negative(); }
@@ -57,6 +59,7 @@ static_assert(std::numeric_limits<Extended>::digits == 64 &&
 
 inline bool isNotANumber(Extended value) { return std::isnan(value); }
 inline bool isInfinite(Extended value) { return std::isinf(value); }
+inline bool isFinite(Extended value) { return std::isfinite(value); }
 inline bool isNormal(Extended value) { return std::fpclassify(value) == FP_NORMAL; }
 inline bool hasSignBit(Extended value) { return std::signbit(value); }
 inline Extended magnitude(Extended value) { return std::fabs(value); }

@@ -20,6 +20,7 @@
 #include <concepts>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 // The 128-bit products and quotients use the compiler's 128-bit integers
 // and the x86-64 divide instruction where they exist, else plain C++.
@@ -210,12 +211,12 @@ public:
         return exponent <= -64 ? 0 : significand_ >> -exponent;
     }
 
-    friend SoftwareExtended operator+(SoftwareExtended a, SoftwareExtended b) { return sum(a, b); }
-    friend SoftwareExtended operator-(SoftwareExtended a, SoftwareExtended b)
+    friend SoftwareExtended operator+(const SoftwareExtended& a, const SoftwareExtended& b) { return sum(a, b); }
+    friend SoftwareExtended operator-(const SoftwareExtended& a, const SoftwareExtended& b)
     {
         return sum(a, -b);  // a not-a-number stays one
     }
-    friend SoftwareExtended operator*(SoftwareExtended a, SoftwareExtended b)
+    friend SoftwareExtended operator*(const SoftwareExtended& a, const SoftwareExtended& b)
     {
         // Two normal operands and a normal result: the 128-bit product, its
         // leading bit at 127 or 126, rounded once at its 64th bit.
@@ -231,7 +232,7 @@ public:
         }
         return productGeneral(a, b);
     }
-    friend SoftwareExtended operator/(SoftwareExtended a, SoftwareExtended b)
+    friend SoftwareExtended operator/(const SoftwareExtended& a, const SoftwareExtended& b)
     {
         // Two normal operands and a normal result: a 64-bit quotient with its
         // leading bit set, rounded by its remainder.
@@ -329,7 +330,7 @@ private:
                           magnitude << shift);
     }
 
-    static bool bothNormal(SoftwareExtended a, SoftwareExtended b)
+    static bool bothNormal(const SoftwareExtended& a, const SoftwareExtended& b)
     {
         // Normal fields and the explicit leading bit set in both.
         return a.isNormal() && b.isNormal() && ((a.significand_ & b.significand_) >> 63) != 0;
@@ -353,32 +354,35 @@ private:
         const std::uint64_t dropped = drop == 64 ? bits : bits << (64 - drop);
         return kept + ((dropped > kLeadingBit || (dropped == kLeadingBit && (kept & 1) != 0)) ? 1 : 0);
     }
-    static SoftwareExtended sum(SoftwareExtended a, SoftwareExtended b)
+    static SoftwareExtended sum(const SoftwareExtended& a, const SoftwareExtended& b)
     {
         // Two normal operands less than 64 binary places apart: the exact sum
-        // or difference in 128 bits, normalised, rounded once.
+        // or difference in 128 bits, normalised, rounded once. The operands'
+        // fields are read into integers first: swapping the values themselves
+        // makes the compiler copy them through memory.
         if (bothNormal(a, b)) [[likely]] {
-            if (a.exponentField() < b.exponentField() ||
-                (a.exponentField() == b.exponentField() && a.significand_ < b.significand_)) {
-                const SoftwareExtended larger = b;
-                b = a;
-                a = larger;
+            int largerField = a.exponentField(), smallerField = b.exponentField();
+            std::uint64_t larger = a.significand_, smaller = b.significand_;
+            bool negative = a.negative();
+            const bool sameSign = a.negative() == b.negative();
+            if (largerField < smallerField || (largerField == smallerField && larger < smaller)) {
+                std::swap(largerField, smallerField);
+                std::swap(larger, smaller);
+                negative = b.negative();
             }
-            const int distance = a.exponentField() - b.exponentField();
+            const int distance = largerField - smallerField;
             if (distance < 64) {
                 // Both significands at bits 126..63: one bit of room for a carry.
-                const detail::Wide big{a.significand_ >> 1, a.significand_ << 63};
-                const detail::Wide little{(b.significand_ >> distance) >> 1,
-                                          b.significand_ << (63 - distance)};
-                const detail::Wide total = a.negative() == b.negative()
-                                               ? detail::wideSum(big, little)
-                                               : detail::wideDifference(big, little);
+                const detail::Wide big{larger >> 1, larger << 63};
+                const detail::Wide little{(smaller >> distance) >> 1, smaller << (63 - distance)};
+                const detail::Wide total =
+                    sameSign ? detail::wideSum(big, little) : detail::wideDifference(big, little);
                 if (total.high != 0) {  // else a cancellation of 64 bits or more
                     const int shift = std::countl_zero(total.high);
-                    const int field = a.exponentField() + 1 - shift;
+                    const int field = largerField + 1 - shift;
                     if (field >= 1 && field <= kMaxExponentField - 1) {
                         const detail::Wide normalised = detail::shiftedLeftBelow64(total, shift);
-                        return roundedNormal(a.negative(), field, normalised.high, normalised.low);
+                        return roundedNormal(negative, field, normalised.high, normalised.low);
                     }
                 }
             }
