@@ -28,6 +28,8 @@ using Extended = SoftwareExtended;
 
 inline bool isNotANumber(Extended value) { return value.isNaN(); }
 inline bool isInfinite(Extended value) { return value.isInfinite(); }
+// Neither infinite nor a not-a-number.
+inline bool isFinite(Extended value) { return value.exponentField() != SoftwareExtended::kMaxExponentField; }
 // Neither zero, subnormal, infinite nor a not-a-number.
 inline bool isNormal(Extended value) { return value.isNormal(); }
 inline bool hasSignBit(Extended value) { return value.negative(); }
@@ -35,10 +37,7 @@ inline Extended magnitude(Extended value) { return value.magnitude(); }
 // The nearest integral value, ties to even.
 inline Extended roundToIntegral(Extended value) { return value.roundedToIntegral(); }
 // The nearest integer, ties to even, of a value in [0, 2^64).
-inline std::uint64_t roundToUnsigned(Extended value)
-{
-    return static_cast<std::uint64_t>(value.roundedToIntegral());
-}
+inline std::uint64_t roundToUnsigned(Extended value) { return value.roundedToUnsigned(); }
 // The unbiased binary exponent of a normal value.
 inline int binaryExponent(Extended value) { return value.exponentField() - 16383; }
 
@@ -60,6 +59,7 @@ static_assert(std::numeric_limits<Extended>::digits == 64 &&
 
 inline bool isNotANumber(Extended value) { return std::isnan(value); }
 inline bool isInfinite(Extended value) { return std::isinf(value); }
+inline bool isFinite(Extended value) { return std::isfinite(value); }
 inline bool isNormal(Extended value) { return std::fpclassify(value) == FP_NORMAL; }
 inline bool hasSignBit(Extended value) { return std::signbit(value); }
 inline Extended magnitude(Extended value) { return std::fabs(value); }

@@ -67,20 +67,26 @@ class MantissaAccumulator {
 public:
     void add(int digit)
     {
+        if (!inExtended_ && whole_ <= (UINT64_MAX - 9) / 10) [[likely]] {
+            whole_ = whole_ * 10 + static_cast<std::uint64_t>(digit);
+            return;
+        }
+        addInExtended(digit);
+    }
+    Extended value() const { return inExtended_ ? extended_ : Extended(whole_); }
+
+private:
+    // Kept out of line, so that the digit loop stays small enough to inline.
+    [[gnu::noinline]] void addInExtended(int digit)
+    {
         if (!inExtended_) {
-            if (whole_ <= (UINT64_MAX - 9) / 10) {
-                whole_ = whole_ * 10 + static_cast<std::uint64_t>(digit);
-                return;
-            }
             extended_ = Extended(whole_);
             inExtended_ = true;
         }
         extended_ *= 10;
         extended_ += digit;
     }
-    Extended value() const { return inExtended_ ? extended_ : Extended(whole_); }
 
-private:
     std::uint64_t whole_ = 0;
     Extended extended_ = 0;
     bool inExtended_ = false;

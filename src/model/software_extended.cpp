@@ -5,31 +5,17 @@
 #include <cmath>
 #include <cstring>
 
-// The 128-bit products and quotients use the compiler's 128-bit integers
-// and the x86-64 divide instruction where they exist, else plain C++.
-// MORVANE_PORTABLE_INTEGERS takes the plain paths everywhere, so the tests
-// check them on a processor that has the faster ones.
-#if !defined(MORVANE_PORTABLE_INTEGERS) && defined(__SIZEOF_INT128__)
-#define MORVANE_HAS_INT128 1
-#endif
-#if !defined(MORVANE_PORTABLE_INTEGERS) && defined(__x86_64__) && defined(__GNUC__)
-#define MORVANE_HAS_X86_DIVIDE 1
-#endif
-
 namespace morvane {
 namespace {
 
 constexpr int kBias = SoftwareExtended::kExponentBias;
 constexpr std::uint64_t kLeadingBit = SoftwareExtended::kLeadingBit;
 
-// An unsigned 128-bit integer as two halves, so the arithmetic needs no
-// compiler extension.
-struct Wide {
-    std::uint64_t high = 0;
-    std::uint64_t low = 0;
-
-    bool isZero() const { return high == 0 && low == 0; }
-};
+using detail::Wide;
+using detail::fullProduct;
+using detail::quotient;
+using detail::wideDifference;
+using detail::wideSum;
 
 Wide shiftedLeft(Wide value, int count)
 {
@@ -55,65 +41,6 @@ Wide shiftedRightSticky(Wide value, int count)
     }
     if (lost) kept.low |= 1;
     return kept;
-}
-
-Wide wideSum(Wide a, Wide b)
-{
-    const std::uint64_t low = a.low + b.low;
-    return {a.high + b.high + (low < a.low ? 1 : 0), low};
-}
-
-// a - b for a >= b.
-Wide wideDifference(Wide a, Wide b)
-{
-    return {a.high - b.high - (a.low < b.low ? 1 : 0), a.low - b.low};
-}
-
-Wide fullProduct(std::uint64_t a, std::uint64_t b)
-{
-#ifdef MORVANE_HAS_INT128
-    const unsigned __int128 product = static_cast<unsigned __int128>(a) * b;
-    return {static_cast<std::uint64_t>(product >> 64), static_cast<std::uint64_t>(product)};
-#else
-    const std::uint64_t aLow = a & 0xFFFFFFFF, aHigh = a >> 32;
-    const std::uint64_t bLow = b & 0xFFFFFFFF, bHigh = b >> 32;
-    const std::uint64_t lowLow = aLow * bLow, lowHigh = aLow * bHigh;
-    const std::uint64_t highLow = aHigh * bLow, highHigh = aHigh * bHigh;
-    const std::uint64_t middle = (lowLow >> 32) + (lowHigh & 0xFFFFFFFF) + (highLow & 0xFFFFFFFF);
-    return {highHigh + (lowHigh >> 32) + (highLow >> 32) + (middle >> 32),
-            (middle << 32) | (lowLow & 0xFFFFFFFF)};
-#endif
-}
-
-// (high x 2^64 + low) / divisor for high < divisor, so the quotient fits.
-std::uint64_t quotient(std::uint64_t high, std::uint64_t low, std::uint64_t divisor,
-                       std::uint64_t& remainder)
-{
-#if defined(MORVANE_HAS_X86_DIVIDE)
-    // One instruction; the library's 128-bit division is several times slower.
-    std::uint64_t result = 0;
-    __asm__("divq %[divisor]"
-            : "=a"(result), "=d"(remainder)
-            : [divisor] "rm"(divisor), "a"(low), "d"(high));
-    return result;
-#elif defined(MORVANE_HAS_INT128)
-    const unsigned __int128 dividend = (static_cast<unsigned __int128>(high) << 64) | low;
-    remainder = static_cast<std::uint64_t>(dividend % divisor);
-    return static_cast<std::uint64_t>(dividend / divisor);
-#else
-    std::uint64_t result = 0;
-    for (int bit = 63; bit >= 0; --bit) {
-        const bool carry = (high >> 63) != 0;
-        high = (high << 1) | ((low >> bit) & 1);
-        result <<= 1;
-        if (carry || high >= divisor) {
-            high -= divisor;
-            result |= 1;
-        }
-    }
-    remainder = high;
-    return result;
-#endif
 }
 
 SoftwareExtended infinity(bool negative)
@@ -157,16 +84,6 @@ inline Unpacked unpack(SoftwareExtended value)
     if (value.isNormal()) [[likely]]
         return unpackNormal(value);
     return unpackSubnormal(value);
-}
-
-// Rounds bits [drop, 64) of `bits` to nearest, ties to even, for drop >= 1.
-std::uint64_t roundedShiftRight(std::uint64_t bits, int drop)
-{
-    if (drop > 64) return 0;  // below half of the last kept unit
-    const std::uint64_t kept = drop == 64 ? 0 : bits >> drop;
-    const bool half = ((bits >> (drop - 1)) & 1) != 0;
-    const bool rest = drop > 1 && (bits << (65 - drop)) != 0;
-    return kept + (half && (rest || (kept & 1)) ? 1 : 0);
 }
 
 // The extended value nearest to (mantissa + sticky) x 2^exponent, where
@@ -215,7 +132,7 @@ SoftwareExtended rounded(bool negative, int exponent, Wide mantissa, bool sticky
     return SoftwareExtended::fromFields(negative, static_cast<std::uint16_t>(field), kept);
 }
 
-SoftwareExtended sum(SoftwareExtended a, SoftwareExtended b)
+SoftwareExtended generalSum(SoftwareExtended a, SoftwareExtended b)
 {
     if (!a.isNormal() || !b.isNormal()) {  // special operands; subnormals go on
         if (a.isNaN() || b.isNaN()) return notANumber();
@@ -245,24 +162,21 @@ SoftwareExtended sum(SoftwareExtended a, SoftwareExtended b)
 
 }  // namespace
 
-SoftwareExtended::SoftwareExtended(double value)
+SoftwareExtended SoftwareExtended::fromDoubleGeneral(double value)
 {
     const auto bits = std::bit_cast<std::uint64_t>(value);
     const bool negative = (bits >> 63) != 0;
     const int field = static_cast<int>((bits >> 52) & 0x7FF);
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
-    if (field != 0 && field != 0x7FF) [[likely]] {  // normal: the same bits, re-biased
-        *this = fromFields(negative, static_cast<std::uint16_t>(field - 1023 + kBias),
-                           (fraction | (std::uint64_t{1} << 52)) << 11);
-        return;
+    if (field != 0 && field != 0x7FF) {  // normal: the same bits, re-biased
+        return fromFields(negative, static_cast<std::uint16_t>(field - 1023 + kBias),
+                          (fraction | (std::uint64_t{1} << 52)) << 11);
     }
     if (field == 0x7FF) {
-        *this = fraction == 0 ? infinity(negative) : notANumber();
-        return;
+        return fraction == 0 ? infinity(negative) : notANumber();
     }
     if (field == 0 && fraction == 0) {
-        *this = zero(negative);
-        return;
+        return zero(negative);
     }
     // significand x 2^exponent, then normalised so its leading bit is set.
     std::uint64_t significand = field == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
@@ -270,11 +184,11 @@ SoftwareExtended::SoftwareExtended(double value)
     const int shift = std::countl_zero(significand);
     significand <<= shift;
     exponent -= shift;
-    *this = fromNormal(significand, exponent);
-    if (negative) *this = -*this;
+    const SoftwareExtended result = fromNormal(significand, exponent);
+    return negative ? -result : result;
 }
 
-SoftwareExtended::operator double() const
+double SoftwareExtended::toDoubleGeneral() const
 {
     const std::uint64_t sign = negative() ? std::uint64_t{1} << 63 : 0;
     if (isNaN()) return std::numeric_limits<double>::quiet_NaN();
@@ -300,21 +214,7 @@ SoftwareExtended::operator double() const
     return std::bit_cast<double>(sign | (static_cast<std::uint64_t>(field) << 52) | fraction);
 }
 
-SoftwareExtended::operator std::uint64_t() const
-{
-    if (isZero() || !isNormal()) return 0;
-    const Unpacked value = unpack(*this);
-    if (value.exponent >= 0) return value.significand << value.exponent;
-    return value.exponent <= -64 ? 0 : value.significand >> -value.exponent;
-}
-
-SoftwareExtended::operator std::int64_t() const
-{
-    const auto magnitude = static_cast<std::uint64_t>(this->magnitude());
-    return negative() ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
-}
-
-SoftwareExtended SoftwareExtended::roundedToIntegral() const
+SoftwareExtended SoftwareExtended::roundedToIntegralGeneral() const
 {
     if (isZero() || isNaN() || isInfinite()) return *this;
     const Unpacked value = unpack(*this);
@@ -324,14 +224,12 @@ SoftwareExtended SoftwareExtended::roundedToIntegral() const
     return value.negative ? -result : result;  // -0.3 gives -0
 }
 
-SoftwareExtended operator+(SoftwareExtended a, SoftwareExtended b) { return sum(a, b); }
-
-SoftwareExtended operator-(SoftwareExtended a, SoftwareExtended b)
+SoftwareExtended SoftwareExtended::sumGeneral(SoftwareExtended a, SoftwareExtended b)
 {
-    return sum(a, -b);  // a not-a-number stays one
+    return generalSum(a, b);
 }
 
-SoftwareExtended operator*(SoftwareExtended a, SoftwareExtended b)
+SoftwareExtended SoftwareExtended::productGeneral(SoftwareExtended a, SoftwareExtended b)
 {
     const bool negative = a.negative() != b.negative();
     if (a.isNormal() && b.isNormal()) {  // the common case first
@@ -350,7 +248,7 @@ SoftwareExtended operator*(SoftwareExtended a, SoftwareExtended b)
                    false);
 }
 
-SoftwareExtended operator/(SoftwareExtended a, SoftwareExtended b)
+SoftwareExtended SoftwareExtended::quotientGeneral(SoftwareExtended a, SoftwareExtended b)
 {
     const bool negative = a.negative() != b.negative();
     if (!a.isNormal() || !b.isNormal()) {  // special operands; subnormals go on
@@ -375,27 +273,6 @@ SoftwareExtended operator/(SoftwareExtended a, SoftwareExtended b)
     const Wide mantissa{q, (half ? kLeadingBit : 0) | (rest ? 1u : 0u)};
     const int exponent = x.exponent - y.exponent - (largerDividend ? 63 : 64) - 64;
     return rounded(negative, exponent, mantissa, false);
-}
-
-bool operator==(SoftwareExtended a, SoftwareExtended b)
-{
-    if (a.isNaN() || b.isNaN()) return false;
-    if (a.isZero() && b.isZero()) return true;
-    return a.signAndExponent_ == b.signAndExponent_ && a.significand_ == b.significand_;
-}
-
-std::partial_ordering operator<=>(SoftwareExtended a, SoftwareExtended b)
-{
-    if (a.isNaN() || b.isNaN()) return std::partial_ordering::unordered;
-    if (a.isZero() && b.isZero()) return std::partial_ordering::equivalent;
-    if (a.negative() != b.negative())
-        return a.negative() ? std::partial_ordering::less : std::partial_ordering::greater;
-    // The fields order magnitudes: exponent first, then significand.
-    const auto magnitudeOrder = a.exponentField() != b.exponentField()
-                                    ? a.exponentField() <=> b.exponentField()
-                                    : a.significand() <=> b.significand();
-    const std::partial_ordering order = magnitudeOrder;
-    return a.negative() ? 0 <=> order : order;
 }
 
 #ifdef MORVANE_LONG_DOUBLE_HOLDS_EXTENDED

@@ -397,6 +397,9 @@ TEST(SoftwareExtendedMatchesHardware, RoundingToIntegers)
         if (hardware >= 0 && hardware < 0x1p64L) {
             count.check(static_cast<std::uint64_t>(hardware) == static_cast<std::uint64_t>(software),
                         [&] { return "to uint64 " + describe(value); });
+            count.check(static_cast<std::uint64_t>(hardware) ==
+                            softwareValue(value).roundedToUnsigned(),
+                        [&] { return "rounded to uint64 " + describe(value); });
         }
     }
     EXPECT_EQ(count.differences(), 0) << "of " << n << " roundings";
