@@ -16,7 +16,10 @@
 # the accessibility bus tries to start a bus of its own and waits for it.)
 # Set SETTLE_MS to change how long each window may settle before its memory
 # is read (default 1000).
-# Targets: time within 1.25 x and memory within 1.3 x the minimal window's.
+# Targets (issue 24): time within 1.10 x and memory within 1.15 x the minimal
+# window's. The wall-clock ratio moves by several hundredths between runs on a
+# shared machine; callgrind instruction counts to the shown window are the
+# steady figure (README, "Start-up cost").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-25}
@@ -77,6 +80,6 @@ printf '%-10s %14.1f %14.0f\n' morvane "$morvane_ms" "$morvane_kb"
 printf '%-10s %14.1f %14.0f\n' "one text" "$text_ms" "$text_kb"
 awk -v t="$morvane_ms" -v t0="$minimal_ms" -v m="$morvane_kb" -v m0="$minimal_kb" \
     -v t1="$text_ms" -v m1="$text_kb" 'BEGIN {
-  printf "ratio time   %.3f (target 1.25); to the window with one text %.3f\n", t / t0, t / t1
-  printf "ratio memory %.3f (target 1.30); to the window with one text %.3f\n", m / m0, m / m1
+  printf "ratio time   %.3f (target 1.10); to the window with one text %.3f\n", t / t0, t / t1
+  printf "ratio memory %.3f (target 1.15); to the window with one text %.3f\n", m / m0, m / m1
 }'

@@ -28,5 +28,6 @@ int main(int argc, char** argv)
         morvane::loadBundledFonts();
         window = std::make_unique<morvane::MainWindow>();
         morvane::showCentred(*window);
+        morvane::trimHeapAfterFirstFrame(*window);
     });
 }

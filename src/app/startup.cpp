@@ -1,16 +1,41 @@
 #include "startup.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QPoint>
 #include <QRect>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
+
+#include <malloc.h>
 
 #include "application.h"
 #include "floating_point_environment.h"
 #include "number_format_settings.h"
 
 namespace morvane {
+namespace {
+
+// Watches a window for its first exposure, which Qt answers by painting it
+// at once; the trim runs from the event loop once that frame is drawn.
+class FirstFrameTrim : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, [] { malloc_trim(0); });
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+}  // namespace
 
 void prepareProcess()
 {
@@ -49,6 +74,12 @@ void showCentred(QWidget& window)
     window.move(centredFramePosition(available, window.frameGeometry().size()));
     window.show();
     window.move(centredFramePosition(available, window.frameGeometry().size()));
+}
+
+void trimHeapAfterFirstFrame(QWidget& window)
+{
+    if (QWindow* handle = window.windowHandle())
+        handle->installEventFilter(new FirstFrameTrim(handle));
 }
 
 }  // namespace morvane

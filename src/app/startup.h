@@ -33,4 +33,9 @@ QPoint centredFramePosition(const QRect& available, const QSize& frameSize);
 // Shows the window centred in the primary screen's available area.
 void showCentred(QWidget& window);
 
+// Once the shown `window` has drawn its first frame, gives the heap memory
+// that start-up used and freed (layout, decoding, parsing) back to the
+// system, so that it is not counted against the program while it waits.
+void trimHeapAfterFirstFrame(QWidget& window);
+
 }  // namespace morvane

@@ -2,8 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
+#include "print_module.h"
 #include "soils_dialog.h"
 
 using namespace Qt::StringLiterals;
@@ -18,9 +17,9 @@ QString StandardDialogs::pictureFileName(QWidget* parent, const QString& propose
 
 bool StandardDialogs::choosePrinter(QWidget* parent, QPrinter& printer)
 {
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    return dialog.exec() == QDialog::Accepted;
+    // Asked only by WindowActions::print, once the module has loaded.
+    const PrintModule* module = printModule(nullptr);
+    return module != nullptr && module->dialog(parent, printer);
 }
 
 void StandardDialogs::showFailure(QWidget* parent, const QString& caption, const QString& text)

@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QPainter>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QWidget>
@@ -16,6 +16,7 @@
 
 #include "application.h"
 #include "guide_window.h"
+#include "print_module.h"
 #include "results_report.h"
 #include "window_font.h"
 
@@ -146,21 +147,29 @@ void WindowActions::savePicture()
 
 void WindowActions::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(u"Morvane"_s);
-    if (!dialogs().choosePrinter(window_, printer))
+    QString failure;
+    const PrintModule* module = printModule(&failure);
+    if (module == nullptr) {
+        dialogs().showFailure(window_, failureCaption(),
+                              u"Printing is not available: "_s + failure);
         return;
-    if (!printTo(printer))
+    }
+    bool printed = false;
+    const bool chosen = module->print(
+        u"Morvane"_s, [this](QPrinter& printer) { return dialogs().choosePrinter(window_, printer); },
+        [this](QPagedPaintDevice& printer) { return printTo(printer); }, printed);
+    if (chosen && !printed)
         dialogs().showFailure(window_, failureCaption(), u"The printer could not be started."_s);
 }
 
-bool WindowActions::printTo(QPrinter& printer)
+bool WindowActions::printTo(QPagedPaintDevice& printer)
 {
     const QImage picture = window_->grab().toImage();
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    // A printer's resolution is its dots per inch.
+    const QRect page = printer.pageLayout().paintRectPixels(printer.logicalDpiX());
     const QRect area(0, 0, page.width(), page.height());
     const QSize scaled = picture.size().scaled(area.width(), area.height(), Qt::KeepAspectRatio);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

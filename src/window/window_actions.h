@@ -19,7 +19,7 @@
 #include "action_dialogs.h"
 
 class QAction;
-class QPrinter;
+class QPagedPaintDevice;
 class QWidget;
 
 namespace morvane {
@@ -54,7 +54,7 @@ public:
     void showHelp();
 
     // Prints on `printer`, already set up; false when it cannot be started.
-    bool printTo(QPrinter& printer);
+    bool printTo(QPagedPaintDevice& printer);
 
     // The file name the save dialog proposes: "morvane-2026-12-08.png" in
     // the user's pictures folder (the home folder when there is none).
