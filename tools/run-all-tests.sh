@@ -20,7 +20,7 @@ section() { printf '\n=== %s ===\n' "$*"; }
 
 # The files an installation holds, relative to its prefix.
 installed_files=(
-  bin/morvane bin/morvane-calc
+  bin/morvane bin/morvane-calc "lib/$(gcc -print-multiarch)/morvane/morvane_print.so"
   share/applications/net.morvane.Morvane.desktop
   share/metainfo/net.morvane.Morvane.metainfo.xml
   share/icons/hicolor/scalable/apps/net.morvane.Morvane.svg

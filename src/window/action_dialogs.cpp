@@ -18,8 +18,8 @@ QString StandardDialogs::pictureFileName(QWidget* parent, const QString& propose
 bool StandardDialogs::choosePrinter(QWidget* parent, QPrinter& printer)
 {
     // Asked only by WindowActions::print, once the module has loaded.
-    const PrintModule* module = printModule(nullptr);
-    return module != nullptr && module->dialog(parent, printer);
+    const PrintModule module = loadPrintModule(nullptr);
+    return module.loaded() && module.dialog(parent, printer);
 }
 
 void StandardDialogs::showFailure(QWidget* parent, const QString& caption, const QString& text)

@@ -30,11 +30,13 @@ inline constexpr char kPrintFunction[] = "morvanePrint";
 struct PrintModule {
     PrintDialogFunction dialog = nullptr;
     PrintFunction print = nullptr;
+    bool loaded() const { return dialog != nullptr && print != nullptr; }
 };
 
-// The module, loaded on the first call: the one installed beside the program
-// (<prefix>/lib/morvane), else the one of the build tree the program was
-// built in. Null, with the reason in `failure`, when neither loads.
-const PrintModule* printModule(QString* failure);
+// The module's functions: from the one installed beside the program
+// (<prefix>/lib/morvane), else from the one of the build tree the program was
+// built in. Neither function, with the reason in `failure`, when neither
+// loads.
+PrintModule loadPrintModule(QString* failure);
 
 }  // namespace morvane

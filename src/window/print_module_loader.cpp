@@ -7,37 +7,32 @@ using namespace Qt::StringLiterals;
 
 namespace morvane {
 
-const PrintModule* printModule(QString* failure)
+PrintModule loadPrintModule(QString* failure)
 {
-    static PrintModule module;
-    static QString reason;
-    static bool tried = false;
-    if (!tried) {
-        tried = true;
-        const QString candidates[] = {
-            QCoreApplication::applicationDirPath() + u"/" MORVANE_PRINT_MODULE_FROM_BINDIR ""_s,
-            QString::fromUtf8(MORVANE_BUILD_PRINT_MODULE),
-        };
-        for (const QString& candidate : candidates) {
-            QLibrary library(candidate);
-            if (!library.load()) {
-                if (reason.isEmpty())  // the installed module's reason first
-                    reason = library.errorString();
-                continue;
-            }
-            // Stays loaded: QLibrary unloads only on an explicit unload().
-            module.dialog = reinterpret_cast<PrintDialogFunction>(library.resolve(kPrintDialogFunction));
-            module.print = reinterpret_cast<PrintFunction>(library.resolve(kPrintFunction));
-            if (module.dialog && module.print)
-                break;
-            module = {};
-            reason = library.errorString();
-            library.unload();
+    const QString candidates[] = {
+        QCoreApplication::applicationDirPath() + u"/" MORVANE_PRINT_MODULE_FROM_BINDIR ""_s,
+        QString::fromUtf8(MORVANE_BUILD_PRINT_MODULE),
+    };
+    QString reason;
+    for (const QString& candidate : candidates) {
+        // Loading a module that is loaded already only finds it again; it
+        // stays loaded, as QLibrary unloads only on an explicit unload().
+        QLibrary library(candidate);
+        if (!library.load()) {
+            if (reason.isEmpty())  // the installed module's reason first
+                reason = library.errorString();
+            continue;
         }
+        PrintModule module;
+        module.dialog = reinterpret_cast<PrintDialogFunction>(library.resolve(kPrintDialogFunction));
+        module.print = reinterpret_cast<PrintFunction>(library.resolve(kPrintFunction));
+        if (module.dialog && module.print)
+            return module;
+        reason = library.errorString();
     }
-    if (!module.print && failure)
+    if (failure)
         *failure = reason;
-    return module.print ? &module : nullptr;
+    return {};
 }
 
 }  // namespace morvane

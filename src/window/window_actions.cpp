@@ -148,14 +148,14 @@ void WindowActions::savePicture()
 void WindowActions::print()
 {
     QString failure;
-    const PrintModule* module = printModule(&failure);
-    if (module == nullptr) {
+    const PrintModule module = loadPrintModule(&failure);
+    if (!module.loaded()) {
         dialogs().showFailure(window_, failureCaption(),
                               u"Printing is not available: "_s + failure);
         return;
     }
     bool printed = false;
-    const bool chosen = module->print(
+    const bool chosen = module.print(
         u"Morvane"_s, [this](QPrinter& printer) { return dialogs().choosePrinter(window_, printer); },
         [this](QPagedPaintDevice& printer) { return printTo(printer); }, printed);
     if (chosen && !printed)
