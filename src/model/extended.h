@@ -65,14 +65,27 @@ inline bool hasSignBit(Extended value) { return std::signbit(value); }
 inline Extended magnitude(Extended value) { return std::fabs(value); }
 // rint rounds in the current mode, which is always to nearest, ties to even.
 inline Extended roundToIntegral(Extended value) { return std::rint(value); }
-// The nearest integer, ties to even, of a value in [0, 2^64). Below 2^63
-// one integer store rounds it in the current mode, to nearest: several
-// times faster than rounding first and then converting, which on the x87
-// unit changes the control word twice.
+// The nearest integer, ties to even, of a value in [0, 2^64).
 inline std::uint64_t roundToUnsigned(Extended value)
 {
+#if defined(__x86_64__) || defined(__i386__)
+    // One integer store (fistp) rounds in the current mode, to nearest,
+    // straight from the register: the library's llrint costs a call and two
+    // 80-bit memory copies. From 2^63 on every value is a whole number, so
+    // subtracting 2^63 first is exact and brings it into the signed range.
+    const auto store = [](Extended below2To63) {
+        std::int64_t whole;
+        asm("fistpll %0" : "=m"(whole) : "t"(below2To63) : "st");
+        return static_cast<std::uint64_t>(whole);
+    };
+    if (value < 0x1p63L) return store(value);
+    return store(value - 0x1p63L) + (std::uint64_t{1} << 63);
+#else
+    // Below 2^63 one integer conversion rounds in the current mode, to
+    // nearest; above it every value is already whole.
     if (value < 0x1p63L) return static_cast<std::uint64_t>(std::llrint(value));
     return static_cast<std::uint64_t>(std::rint(value));
+#endif
 }
 inline int binaryExponent(Extended value)
 {
