@@ -22,6 +22,11 @@
 
 namespace morvane {
 
+// What binaryExponent reads from the exponent field of the values that have
+// no normal exponent.
+inline constexpr int kZeroOrSubnormalBinaryExponent = -16383;
+inline constexpr int kInfiniteOrNotANumberBinaryExponent = 16384;
+
 #ifdef MORVANE_SOFTWARE_EXTENDED
 
 using Extended = SoftwareExtended;
@@ -38,7 +43,8 @@ inline Extended magnitude(Extended value) { return value.magnitude(); }
 inline Extended roundToIntegral(Extended value) { return value.roundedToIntegral(); }
 // The nearest integer, ties to even, of a value in [0, 2^64).
 inline std::uint64_t roundToUnsigned(Extended value) { return value.roundedToUnsigned(); }
-// The unbiased binary exponent of a normal value.
+// The unbiased binary exponent of a normal value; for the others, one of
+// the two constants above.
 inline int binaryExponent(Extended value) { return value.exponentField() - 16383; }
 
 // significand x 2^exponent, for a significand with its leading bit set and
