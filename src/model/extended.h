@@ -35,8 +35,6 @@ inline bool isNotANumber(Extended value) { return value.isNaN(); }
 inline bool isInfinite(Extended value) { return value.isInfinite(); }
 // Neither infinite nor a not-a-number.
 inline bool isFinite(Extended value) { return value.exponentField() != SoftwareExtended::kMaxExponentField; }
-// Neither zero, subnormal, infinite nor a not-a-number.
-inline bool isNormal(Extended value) { return value.isNormal(); }
 inline bool hasSignBit(Extended value) { return value.negative(); }
 inline Extended magnitude(Extended value) { return value.magnitude(); }
 // The nearest integral value, ties to even.
@@ -76,7 +74,6 @@ inline bool isFinite(Extended value)
 {
     return std::fabs(value) < std::numeric_limits<Extended>::infinity();
 }
-inline bool isNormal(Extended value) { return std::fpclassify(value) == FP_NORMAL; }
 inline bool hasSignBit(Extended value) { return std::signbit(value); }
 inline Extended magnitude(Extended value) { return std::fabs(value); }
 // rint rounds in the current mode, which is always to nearest, ties to even.
