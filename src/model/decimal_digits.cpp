@@ -19,7 +19,7 @@ int estimateDecimalExponent(int binaryExponent)
     return ((binaryExponent * 19728) >> 16) + 1;
 }
 
-std::uint64_t roundedScaled(Extended magnitude, int decimalExponent)
+inline std::uint64_t roundedScaled(Extended magnitude, int decimalExponent)
 {
     // The scaled value is below 10^19, so it fits an unsigned 64-bit integer.
     // Rounded to nearest, ties to even.
@@ -27,11 +27,11 @@ std::uint64_t roundedScaled(Extended magnitude, int decimalExponent)
     return roundToUnsigned(scaled);
 }
 
-// The 18 significant digits of a finite, normal, non-zero magnitude as an
-// integer in [10^17, 10^18), and the decimal exponent that goes with it.
-std::uint64_t workingDigits(Extended magnitude, int& decimalExponent)
+// The 18 significant digits of a normal, non-zero magnitude as an integer
+// in [10^17, 10^18), and the decimal exponent that goes with it.
+std::uint64_t workingDigits(Extended magnitude, int magnitudeBinaryExponent, int& decimalExponent)
 {
-    decimalExponent = estimateDecimalExponent(binaryExponent(magnitude));
+    decimalExponent = estimateDecimalExponent(magnitudeBinaryExponent);
     std::uint64_t working = roundedScaled(magnitude, decimalExponent);
     if (working < kTenTo17) {
         // The estimate was one too high: rescale so the first digit is not 0.
@@ -90,19 +90,23 @@ int roundDigitsAt(char (&digits)[kMaxDecimalDigits], int keep, int& exponent)
 DecimalDigits toDecimalDigits(Extended value, int precision, int decimals)
 {
     DecimalDigits result;
-    if (isNotANumber(value)) {
-        result.exponent = kNotANumberExponent;
+    // The exponent field alone sorts out the values without digits: on the
+    // x87 unit this integer read of the value is much cheaper than comparing
+    // it with 80-bit constants.
+    const int valueBinaryExponent = binaryExponent(value);
+    if (valueBinaryExponent == kZeroOrSubnormalBinaryExponent) return result;
+    if (valueBinaryExponent == kInfiniteOrNotANumberBinaryExponent) {
+        if (isNotANumber(value)) {
+            result.exponent = kNotANumberExponent;
+        } else {
+            result.exponent = kInfinityExponent;
+            result.negative = value < 0;
+        }
         return result;
     }
-    if (isInfinite(value)) {
-        result.exponent = kInfinityExponent;
-        result.negative = value < 0;
-        return result;
-    }
-    if (!isNormal(value)) return result;  // zero or subnormal
 
     int exponent = 0;
-    const std::uint64_t working = workingDigits(magnitude(value), exponent);
+    const std::uint64_t working = workingDigits(magnitude(value), valueBinaryExponent, exponent);
     const long long wanted = static_cast<long long>(exponent) + decimals;
     if (wanted < 0) return result;
     const int keep = static_cast<int>(std::min<long long>(wanted, precision));

@@ -22,6 +22,11 @@
 
 namespace morvane {
 
+// What binaryExponent reads from the exponent field of the values that have
+// no normal exponent.
+inline constexpr int kZeroOrSubnormalBinaryExponent = -16383;
+inline constexpr int kInfiniteOrNotANumberBinaryExponent = 16384;
+
 #ifdef MORVANE_SOFTWARE_EXTENDED
 
 using Extended = SoftwareExtended;
@@ -30,15 +35,14 @@ inline bool isNotANumber(Extended value) { return value.isNaN(); }
 inline bool isInfinite(Extended value) { return value.isInfinite(); }
 // Neither infinite nor a not-a-number.
 inline bool isFinite(Extended value) { return value.exponentField() != SoftwareExtended::kMaxExponentField; }
-// Neither zero, subnormal, infinite nor a not-a-number.
-inline bool isNormal(Extended value) { return value.isNormal(); }
 inline bool hasSignBit(Extended value) { return value.negative(); }
 inline Extended magnitude(Extended value) { return value.magnitude(); }
 // The nearest integral value, ties to even.
 inline Extended roundToIntegral(Extended value) { return value.roundedToIntegral(); }
 // The nearest integer, ties to even, of a value in [0, 2^64).
 inline std::uint64_t roundToUnsigned(Extended value) { return value.roundedToUnsigned(); }
-// The unbiased binary exponent of a normal value.
+// The unbiased binary exponent of a normal value; for the others, one of
+// the two constants above.
 inline int binaryExponent(Extended value) { return value.exponentField() - 16383; }
 
 // significand x 2^exponent, for a significand with its leading bit set and
@@ -58,21 +62,43 @@ static_assert(std::numeric_limits<Extended>::digits == 64 &&
               "with -DMORVANE_ARITHMETIC=software");
 
 inline bool isNotANumber(Extended value) { return std::isnan(value); }
-inline bool isInfinite(Extended value) { return std::isinf(value); }
-inline bool isFinite(Extended value) { return std::isfinite(value); }
-inline bool isNormal(Extended value) { return std::fpclassify(value) == FP_NORMAL; }
+// Compared with infinity, which the x87 unit loads from a 4-byte float,
+// rather than with the largest finite value as std::isinf and std::isfinite
+// do, which it must load from 10 bytes, a slow load on some processors.
+// A not-a-number compares false either way.
+inline bool isInfinite(Extended value)
+{
+    return std::fabs(value) == std::numeric_limits<Extended>::infinity();
+}
+inline bool isFinite(Extended value)
+{
+    return std::fabs(value) < std::numeric_limits<Extended>::infinity();
+}
 inline bool hasSignBit(Extended value) { return std::signbit(value); }
 inline Extended magnitude(Extended value) { return std::fabs(value); }
 // rint rounds in the current mode, which is always to nearest, ties to even.
 inline Extended roundToIntegral(Extended value) { return std::rint(value); }
-// The nearest integer, ties to even, of a value in [0, 2^64). Below 2^63
-// one integer store rounds it in the current mode, to nearest: several
-// times faster than rounding first and then converting, which on the x87
-// unit changes the control word twice.
+// The nearest integer, ties to even, of a value in [0, 2^64).
 inline std::uint64_t roundToUnsigned(Extended value)
 {
+#if defined(__x86_64__) || defined(__i386__)
+    // One integer store (fistp) rounds in the current mode, to nearest,
+    // straight from the register: the library's llrint costs a call and two
+    // 80-bit memory copies. From 2^63 on every value is a whole number, so
+    // subtracting 2^63 first is exact and brings it into the signed range.
+    const auto store = [](Extended below2To63) {
+        std::int64_t whole;
+        asm("fistpll %0" : "=m"(whole) : "t"(below2To63) : "st");
+        return static_cast<std::uint64_t>(whole);
+    };
+    if (value < 0x1p63L) return store(value);
+    return store(value - 0x1p63L) + (std::uint64_t{1} << 63);
+#else
+    // Below 2^63 one integer conversion rounds in the current mode, to
+    // nearest; above it every value is already whole.
     if (value < 0x1p63L) return static_cast<std::uint64_t>(std::llrint(value));
     return static_cast<std::uint64_t>(std::rint(value));
+#endif
 }
 inline int binaryExponent(Extended value)
 {

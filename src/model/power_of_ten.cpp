@@ -5,9 +5,13 @@
 
 namespace morvane {
 namespace {
-#include "power_of_ten_table.inc"
+
+using power_of_ten_table::kPowersOfTenLarge;
+using power_of_ten_table::kPowersOfTenMedium;
+using power_of_ten_table::kPowersOfTenSmall;
 
 constexpr int kScaleLimit = 5120;
+
 }  // namespace
 
 Extended tablePowerOfTen(int exponent)
@@ -17,7 +21,7 @@ Extended tablePowerOfTen(int exponent)
     return kPowersOfTenLarge[exponent / 512];
 }
 
-Extended scaleByPowerOfTen(Extended x, int n)
+Extended scaleByPowerOfTenInSteps(Extended x, int n)
 {
     if (n == 0) return x;
     if (n >= kScaleLimit) return std::numeric_limits<Extended>::infinity();

@@ -6,6 +6,10 @@
 
 namespace morvane {
 
+namespace power_of_ten_table {
+#include "power_of_ten_table.inc"
+}  // namespace power_of_ten_table
+
 // The table entry nearest to 10^exponent, for exponent 0..31, 32*j (j <= 15)
 // or 512*k (k <= 9). Exact up to 10^27.
 Extended tablePowerOfTen(int exponent);
@@ -17,6 +21,18 @@ Extended tablePowerOfTen(int exponent);
 //   scaleByPowerOfTen(25, -1) == 2.5
 //   scaleByPowerOfTen(1, 4999) == +infinity (overflow in the last step)
 // The caller checks the result for infinity; this function never throws.
-Extended scaleByPowerOfTen(Extended x, int n);
+Extended scaleByPowerOfTenInSteps(Extended x, int n);
+
+// The same. Below 10^32 the scaling is the one step by the first table,
+// done here inline: nearly every number text and every format scales by
+// so little, and on the x87 unit a call passes the value through memory.
+inline Extended scaleByPowerOfTen(Extended x, int n)
+{
+    using power_of_ten_table::kPowersOfTenSmall;
+    if (n == 0) return x;
+    if (n > 0 && n < 32) return x * kPowersOfTenSmall[n];
+    if (n < 0 && n > -32) return x / kPowersOfTenSmall[-n];
+    return scaleByPowerOfTenInSteps(x, n);
+}
 
 }  // namespace morvane

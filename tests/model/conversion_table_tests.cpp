@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
 #include "checked_arithmetic.h"
+#include "extended.h"
 #include "failures.h"
 #include "format_number.h"
 #include "number_format_settings.h"
@@ -217,6 +219,38 @@ TEST(RoundToInteger, RoundsTiesToEven)
     for (const auto& [value, expected] : cases) {
         SCOPED_TRACE(static_cast<double>(value));
         EXPECT_EQ(roundToInteger(value), expected);
+    }
+}
+
+TEST(RoundToUnsigned, RoundsTiesToEvenUpTo2To64)
+{
+    const std::uint64_t twoTo62 = std::uint64_t{1} << 62, twoTo63 = std::uint64_t{1} << 63;
+    const Extended ulpBelowHalf = Extended(1) / Extended(twoTo63) / 4;  // 2^-65
+    const struct {
+        const char* name;
+        Extended value;
+        std::uint64_t expected;
+    } cases[] = {
+        {"0", Extended(0), 0},
+        {"just below 0.5 goes down", Extended(0.5) - ulpBelowHalf, 0},
+        {"0.5 goes to the even 0", Extended(0.5), 0},
+        {"just above 0.5 goes up", Extended(0.5) + 2 * ulpBelowHalf, 1},
+        {"1.5 goes to the even 2", Extended(1.5), 2},
+        {"2.5 goes to the even 2", Extended(2.5), 2},
+        {"123456789.5 goes up to the even", Extended(123456789) + 0.5, 123456790},
+        {"2^62 + 0.5 keeps the even 2^62", Extended(twoTo62) + 0.5, twoTo62},
+        {"2^62 + 1.5 goes to 2^62 + 2", Extended(twoTo62) + 1.5, twoTo62 + 2},
+        {"2^63 - 1.5 goes to 2^63 - 2", Extended(twoTo63 - 1) - 0.5, twoTo63 - 2},
+        {"2^63 - 1", Extended(twoTo63 - 1), twoTo63 - 1},
+        {"2^63 - 0.5 goes up to the even 2^63", Extended(twoTo63 - 1) + 0.5, twoTo63},
+        {"2^63", Extended(twoTo63), twoTo63},
+        {"2^63 + 1", Extended(twoTo63 + 1), twoTo63 + 1},
+        {"10^19 - 1", Extended(std::uint64_t{9999999999999999999u}), 9999999999999999999u},
+        {"2^64 - 1", Extended(~std::uint64_t{0}), ~std::uint64_t{0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(roundToUnsigned(c.value), c.expected);
     }
 }
 

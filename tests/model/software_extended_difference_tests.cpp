@@ -15,6 +15,7 @@
 #include <cstring>
 #include <string>
 
+#include "extended.h"
 #include "software_extended.h"
 
 namespace {
@@ -400,6 +401,9 @@ TEST(SoftwareExtendedMatchesHardware, RoundingToIntegers)
             count.check(static_cast<std::uint64_t>(hardware) ==
                             softwareValue(value).roundedToUnsigned(),
                         [&] { return "rounded to uint64 " + describe(value); });
+            count.check(morvane::roundToUnsigned(hardwareValue(value)) ==
+                            softwareValue(value).roundedToUnsigned(),
+                        [&] { return "the model's rounding to uint64 " + describe(value); });
         }
     }
     EXPECT_EQ(count.differences(), 0) << "of " << n << " roundings";
