@@ -132,34 +132,6 @@ SoftwareExtended rounded(bool negative, int exponent, Wide mantissa, bool sticky
     return SoftwareExtended::fromFields(negative, static_cast<std::uint16_t>(field), kept);
 }
 
-SoftwareExtended generalSum(SoftwareExtended a, SoftwareExtended b)
-{
-    if (!a.isNormal() || !b.isNormal()) {  // special operands; subnormals go on
-        if (a.isNaN() || b.isNaN()) return notANumber();
-        if (a.isInfinite() || b.isInfinite()) {
-            if (a.isInfinite() && b.isInfinite() && a.negative() != b.negative())
-                return notANumber();
-            return a.isInfinite() ? a : b;
-        }
-        if (a.isZero() && b.isZero()) return zero(a.negative() && b.negative());
-        if (a.isZero()) return b;
-        if (b.isZero()) return a;
-    }
-
-    Unpacked larger = unpack(a), smaller = unpack(b);
-    if (larger.exponent < smaller.exponent ||
-        (larger.exponent == smaller.exponent && larger.significand < smaller.significand))
-        std::swap(larger, smaller);
-    // Both significands at bits 126..63, one bit of room for a carry.
-    const Wide big{larger.significand >> 1, larger.significand << 63};
-    const Wide little = shiftedRightSticky({smaller.significand >> 1, smaller.significand << 63},
-                                           std::min(larger.exponent - smaller.exponent, 128));
-    const Wide total = larger.negative == smaller.negative ? wideSum(big, little)
-                                                           : wideDifference(big, little);
-    if (total.isZero()) return zero(false);  // exact cancellation gives +0
-    return rounded(larger.negative, larger.exponent - 63, total, false);
-}
-
 }  // namespace
 
 SoftwareExtended SoftwareExtended::fromDoubleGeneral(double value)
@@ -226,7 +198,30 @@ SoftwareExtended SoftwareExtended::roundedToIntegralGeneral() const
 
 SoftwareExtended SoftwareExtended::sumGeneral(SoftwareExtended a, SoftwareExtended b)
 {
-    return generalSum(a, b);
+    if (!a.isNormal() || !b.isNormal()) {  // special operands; subnormals go on
+        if (a.isNaN() || b.isNaN()) return notANumber();
+        if (a.isInfinite() || b.isInfinite()) {
+            if (a.isInfinite() && b.isInfinite() && a.negative() != b.negative())
+                return notANumber();
+            return a.isInfinite() ? a : b;
+        }
+        if (a.isZero() && b.isZero()) return zero(a.negative() && b.negative());
+        if (a.isZero()) return b;
+        if (b.isZero()) return a;
+    }
+
+    Unpacked larger = unpack(a), smaller = unpack(b);
+    if (larger.exponent < smaller.exponent ||
+        (larger.exponent == smaller.exponent && larger.significand < smaller.significand))
+        std::swap(larger, smaller);
+    // Both significands at bits 126..63, one bit of room for a carry.
+    const Wide big{larger.significand >> 1, larger.significand << 63};
+    const Wide little = shiftedRightSticky({smaller.significand >> 1, smaller.significand << 63},
+                                           std::min(larger.exponent - smaller.exponent, 128));
+    const Wide total = larger.negative == smaller.negative ? wideSum(big, little)
+                                                           : wideDifference(big, little);
+    if (total.isZero()) return zero(false);  // exact cancellation gives +0
+    return rounded(larger.negative, larger.exponent - 63, total, false);
 }
 
 SoftwareExtended SoftwareExtended::productGeneral(SoftwareExtended a, SoftwareExtended b)
