@@ -206,7 +206,7 @@ public:
     explicit operator std::uint64_t() const
     {
         if (!isNormal()) return 0;  // zero, subnormal, infinite or not-a-number
-        const int exponent = exponentField() - kExponentBias - 63;
+        const int exponent = lowestBitExponent();
         if (exponent >= 0) return exponent >= 64 ? 0 : significand_ << exponent;
         return exponent <= -64 ? 0 : significand_ >> -exponent;
     }
@@ -297,7 +297,7 @@ public:
     SoftwareExtended roundedToIntegral() const
     {
         if (!isNormal() || (significand_ & kLeadingBit) == 0) return roundedToIntegralGeneral();
-        const int exponent = exponentField() - kExponentBias - 63;
+        const int exponent = lowestBitExponent();
         if (exponent >= 0) return *this;  // already integral
         const SoftwareExtended result = fromInteger(false, roundedShiftRight(significand_, -exponent));
         return negative() ? -result : result;  // -0.3 gives -0
@@ -308,7 +308,7 @@ public:
     std::uint64_t roundedToUnsigned() const
     {
         if (!isNormal()) return 0;  // zero, subnormal, infinite or not-a-number
-        const int exponent = exponentField() - kExponentBias - 63;
+        const int exponent = lowestBitExponent();
         if (exponent >= 0) return exponent >= 64 ? 0 : significand_ << exponent;
         return roundedShiftRight(significand_, -exponent);
     }
@@ -330,6 +330,9 @@ private:
                           magnitude << shift);
     }
 
+    // The power of two that the significand's lowest bit stands for, in a
+    // normal value: the value is significand x 2^lowestBitExponent().
+    int lowestBitExponent() const { return exponentField() - kExponentBias - 63; }
     static bool bothNormal(const SoftwareExtended& a, const SoftwareExtended& b)
     {
         // Normal fields and the explicit leading bit set in both.
