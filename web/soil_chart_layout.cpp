@@ -5,8 +5,7 @@
 
 #include "axis_scale.h"
 #include "detector_depth.h"
-#include "numeric_ops.h"
-#include "parse_number.h"
+#include "soil_chart_rules.h"
 
 namespace morvane::web {
 
@@ -22,7 +21,6 @@ constexpr int kPlotLeft = 48;
 constexpr int kPlotTop = 40;
 constexpr int kPlotRight = 133;
 constexpr int kPlotBottom = 385;
-constexpr double kDepthRange = 600;
 constexpr int kColourLineWidth = 3;  // root zone and 24-hour lines
 constexpr int kMarkerSize = 17;
 constexpr int kMarkerLeft = 80;
@@ -46,7 +44,7 @@ const AxisScale& depthScale()
         s.inverted = true;
         const int height = kPlotBottom - kPlotTop;
         s.setPixelEnds(axisPixelEnd(kPlotTop, height, 0), axisPixelEnd(kPlotTop, height, 100));
-        s.setRange(0, kDepthRange);
+        s.setRange(0, kChartDepthRange);
         return s;
     }();
     return scale;
@@ -83,13 +81,12 @@ DetectorMarker detectorMarker(const std::string& depthText, double maxDetectionD
                               bool shown)
 {
     DetectorMarker marker;
-    marker.depth = static_cast<double>(parseNumber(depthText));
+    marker.depth = detectorDepthFromText(depthText);
     marker.row = depthRow(marker.depth);
     marker.box = {kMarkerLeft, marker.row - kMarkerSize / 2, kMarkerSize, kMarkerSize};
     marker.centreX = kMarkerLeft + kMarkerSize / 2.0;
     marker.centreY = marker.box.top + kMarkerSize / 2.0;
-    // A detector at the bottom of the wetted zone still responds.
-    marker.responds = !(marker.depth > maxDetectionDepth);
+    marker.responds = detectorResponds(marker.depth, maxDetectionDepth);
     marker.shown = shown;
     return marker;
 }
@@ -109,13 +106,10 @@ SoilChartLayout soilChartLayout(const ModelResults& results, const SoilResults& 
     const double front24h = soil.front24h.value();
 
     layout.band = detectionBand(detection);
-    layout.rootZoneLine =
-        colourLine(static_cast<double>(roundToInteger(rootZone)), kColourLineWidth);
-    // A front above the surface is drawn on it; one that stays inside the
-    // detection zone draws no line.
-    const double frontLine = std::max(0.0, front24h);
-    layout.front24hLine = colourLine(frontLine, kColourLineWidth, frontLine >= detection);
-    layout.frontBeyondChart = front24h > kDepthRange;
+    layout.rootZoneLine = colourLine(rootZoneLineDepth(rootZone), kColourLineWidth);
+    layout.front24hLine = colourLine(frontLineDepth(front24h), kColourLineWidth,
+                                     frontLineShown(front24h, detection));
+    layout.frontBeyondChart = frontBeyondChart(front24h);
     // Centred half the applied depth above the surface, as thick as the
     // applied depth on the depth scale.
     layout.appliedBar = colourLine(-applied / 2, depthLength(applied));

@@ -18,11 +18,11 @@
 #include "label_styles.h"
 #include "labeled_edit.h"
 #include "legend_painter.h"
-#include "numeric_ops.h"
 #include "parse_number.h"
 #include "picture_view.h"
 #include "plan_tooltips.h"
 #include "soil_caption.h"
+#include "soil_chart_rules.h"
 #include "soil_inputs_page.h"
 #include "soil_profile_view.h"
 #include "soil_settings.h"
@@ -264,7 +264,7 @@ void MainWindow::showDeepDetectors()
 void MainWindow::setLinesAndWarnings()
 {
     // Fails for root zones of 2^63 mm or more.
-    const auto rootZoneLine = static_cast<double>(roundToInteger(results_.rootZone.value()));
+    const double rootZoneLine = rootZoneLineDepth(results_.rootZone.value());
     const double appliedDepth = results_.appliedDepth.value();
     lightSoil_->setLines(rootZoneLine, results_.light, appliedDepth);
     heavySoil_->setLines(rootZoneLine, results_.heavy, appliedDepth);

@@ -1,11 +1,10 @@
 #include "soil_profile_view.h"
 
-#include <algorithm>
-
 #include "chart.h"
 #include "circle_marker.h"
 #include "colours.h"
 #include "label_styles.h"
+#include "soil_chart_rules.h"
 
 using namespace Qt::StringLiterals;
 
@@ -13,7 +12,6 @@ namespace morvane {
 namespace {
 
 constexpr QSize kChartSize(137, 401);
-constexpr double kDepthRange = 600;
 // The markers' circles are this wide and sit this far into their chart.
 constexpr int kMarkerSize = 17;
 constexpr int kMarkerLeft = 80;
@@ -31,7 +29,7 @@ Chart* createChart(QWidget* parent, const SoilProfileDesign& design)
     across.setVisible(false);
 
     ChartAxis& depth = chart->leftAxis();
-    depth.setMinMax(0, kDepthRange);
+    depth.setMinMax(0, kChartDepthRange);
     depth.setInverted(true);
     depth.title().setCaption(design.depthCaption);
     depth.title().font().setHeight(13);
@@ -63,8 +61,8 @@ CircleMarker* addMarker(Chart* chart, const QString& name, int top, bool visible
 void colourMarker(CircleMarker& marker, double detectorDepth, const SoilDepths& depths)
 {
     marker.show();
-    const bool belowWettedZone = detectorDepth > depths.maxDetectionDepth.value();
-    marker.setFillColour(belowWettedZone ? colours::yellow : colours::red);
+    const bool responds = detectorResponds(detectorDepth, depths.maxDetectionDepth.value());
+    marker.setFillColour(responds ? colours::red : colours::yellow);
 }
 
 // Sets a control's accessible texts; Qt tells screen readers of each change.
@@ -128,9 +126,9 @@ void SoilProfileView::setLines(double rootZoneLine, const SoilDepths& depths,
     rootZoneLine_->setValue(rootZoneLine);
 
     const double front = depths.front24h.value();
-    front24hLine_->setValue(std::max(0.0, front));
-    beyondChartWarning_->setVisible(front > kDepthRange);
-    front24hLine_->setActive(front24hLine_->value() >= depths.maxDetectionDepth.value());
+    front24hLine_->setValue(frontLineDepth(front));
+    beyondChartWarning_->setVisible(frontBeyondChart(front));
+    front24hLine_->setActive(frontLineShown(front, depths.maxDetectionDepth.value()));
 
     appliedDepth_ = appliedDepth;
     appliedWaterBar_->setValue(-appliedDepth / 2);
